@@ -1,0 +1,9 @@
+#pragma once
+
+#include "circuits/PassThroughModel.h"
+
+class PF : public PassThroughModel
+{
+public:
+    PF() { name = "PF"; }
+};
