@@ -1,5 +1,6 @@
 #include "shell/OndrelQX2718AudioProcessor.h"
 
+#include "shell/EditorFactory.h"
 #include "shell/ProcessorParameter.h"
 #include "shell/Vst2Capabilities.h"
 
@@ -50,7 +51,7 @@ bool OndrelQX2718AudioProcessor::isBusesLayoutSupported (const BusesLayout& layo
 
 juce::AudioProcessorEditor* OndrelQX2718AudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor (*this);
+    return createOndrelEditor (*this);
 }
 
 int OndrelQX2718AudioProcessor::rampLengthFor (double sampleRate) noexcept
