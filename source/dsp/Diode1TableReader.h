@@ -1,0 +1,92 @@
+#pragma once
+
+#include "dsp/ModuleBase.h"
+
+#include <memory>
+#include <string>
+
+/** One-variable diode curve with four-point cubic interpolation and no
+    state between samples. Loading and committing work as in the
+    two-variable reader; the curve does not depend on the rate. */
+class Diode1TableReader : public ModuleBase
+{
+public:
+    Diode1TableReader();
+
+    /** Stores the prefix and sizes the buffers; true when the prefix has a
+        curve, otherwise installs a silent stand-by curve. Message thread. */
+    bool openTable (const char* prefix, bool queryOnly);
+
+    /** Makes a freshly loaded buffer the active curve. Message thread. */
+    void commitTable();
+
+    void setOversamplingIndex (int index) { oversamplingIndex = index; }
+
+    /** Finds, checks and copies the curve into destination. */
+    virtual bool loadTable (const char* prefix, float* destination);
+
+    /** Values of the stored prefix's curve; 0 when it is not this reader's own. */
+    virtual int getTableSize() const;
+
+    virtual const char* getOwnPrefix() const { return ""; }
+
+    void initialise() override { swapPending = false; }
+
+    /** Loads the curve when rate x factor changed. Message thread. */
+    void updateCoefficients() override;
+
+    void processSample (double* sample) override { *sample = lookup (*sample); }
+
+    void processSamplePair (double* first, double* second) override
+    {
+        *first = lookup (*first);
+        *second = lookup (*second);
+    }
+
+    float getLoadedRate() const { return loadedRate; }
+    bool hasActiveTable() const { return activeTable != nullptr; }
+    int getPoints() const { return points; }
+
+    /** Cubic Lagrange lookup through four neighbouring points, rounded to
+        single precision; the edges hold the first value and the value at
+        position points - 2. Audio thread. */
+    inline double lookup (double x) const
+    {
+        if (activeTable == nullptr)
+            return 0.0;
+
+        const float* t = activeTable;
+        const double u = (inputOffset + x) * inputScale;
+
+        if (! (u < (double) (points - 2)))
+            return u >= 0.0 ? (double) t[points - 2] : (double) t[0];
+
+        if (u < 1.0)
+            return (double) t[0];
+
+        const int i = (int) u;
+        const double p = u - (double) i + 1.0;
+        const double sixth = 0.1666666666666667;
+
+        const double y = -(p - 1.0) * (p - 2.0) * (p - 3.0) * sixth * t[i - 1] + p * (p - 2.0) * (p - 3.0) * 0.5 * t[i]
+                       - p * (p - 1.0) * (p - 3.0) * 0.5 * t[i + 1] + p * (p - 1.0) * (p - 2.0) * sixth * t[i + 2];
+        return (double) (float) y;
+    }
+
+private:
+    void installStandbyTable();
+    void allocateBuffers (int count);
+
+protected:
+    int points = 2, valueCount = 0, lastPoint = 1;
+    float inputMin = -1.0f, inputMax = 1.0f, inputRange = 2.0f, inputOffset = 1.0f, inputScale = 0.5f;
+    std::string tablePrefix;
+    bool needsBuffers = true;
+    std::unique_ptr<float[]> bufferA, bufferB;
+    bool loadIntoA = false;
+    bool tableAvailable = false;
+    int oversamplingIndex = 0;
+    float loadedRate = -1.0f;
+    bool swapPending = false;
+    const float* activeTable = nullptr;
+};
