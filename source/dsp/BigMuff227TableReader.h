@@ -3,7 +3,7 @@
 #include "dsp/Diode2TableReader.h"
 
 /** Reader of the "TFZD1" tables. */
-class BigMuff227TableReader final : public Diode2TableReader
+class BigMuff227TableReader : public Diode2TableReader
 {
 public:
     const char* getOwnPrefix() const override { return "TFZD1"; }

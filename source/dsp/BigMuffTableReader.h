@@ -3,7 +3,7 @@
 #include "dsp/Diode2TableReader.h"
 
 /** Reader of the "BFZD1" tables. */
-class BigMuffTableReader final : public Diode2TableReader
+class BigMuffTableReader : public Diode2TableReader
 {
 public:
     const char* getOwnPrefix() const override { return "BFZD1"; }

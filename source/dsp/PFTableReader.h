@@ -3,7 +3,7 @@
 #include "dsp/Diode2TableReader.h"
 
 /** Reader of the "SFZD1" tables. */
-class PFTableReader final : public Diode2TableReader
+class PFTableReader : public Diode2TableReader
 {
 public:
     const char* getOwnPrefix() const override { return "SFZD1"; }

@@ -3,7 +3,7 @@
 #include "dsp/Diode1TableReader.h"
 
 /** Reader of the "ZFZD1" tables. */
-class ToneBenderTableReader final : public Diode1TableReader
+class ToneBenderTableReader : public Diode1TableReader
 {
 public:
     const char* getOwnPrefix() const override { return "ZFZD1"; }
