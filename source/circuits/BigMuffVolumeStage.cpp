@@ -1,6 +1,6 @@
 #include "circuits/BigMuffVolumeStage.h"
 
-#include "circuits/RateClass.h"
+#include "dsp/RateClass.h"
 
 void BigMuffVolumeStage::setSampleRate (float rate)
 {

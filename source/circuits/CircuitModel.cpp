@@ -1,6 +1,6 @@
 #include "circuits/CircuitModel.h"
 
-#include "circuits/RateClass.h"
+#include "dsp/RateClass.h"
 
 #include <algorithm>
 #include <cmath>

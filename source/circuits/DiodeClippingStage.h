@@ -140,10 +140,7 @@ public:
     bool isTableLoaded() const noexcept { return tableLoaded; }
 
 protected:
-    Reader reader;
-    // Scratch only: the limiter keeps nothing between samples, the static
-    // form is called in the hot loop.
-    OpampLimiter limiter;
+    Reader reader; // the limiter keeps no state, so its static form serves every stage
 
 private:
     const char* tablePrefix;

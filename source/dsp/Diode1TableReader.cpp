@@ -3,7 +3,6 @@
 #include "dsp/DiodeTableFormat.h"
 #include "dsp/DiodeTableImages.h"
 
-#include <algorithm>
 #include <cstring>
 
 Diode1TableReader::Diode1TableReader()
@@ -12,36 +11,23 @@ Diode1TableReader::Diode1TableReader()
     Diode1TableReader::initialise();
 }
 
-void Diode1TableReader::allocateBuffers (int count)
-{
-    bufferA = std::make_unique<float[]> ((size_t) count);
-    bufferB = std::make_unique<float[]> ((size_t) count);
-    std::fill (bufferA.get(), bufferA.get() + count, 0.0f);
-    std::fill (bufferB.get(), bufferB.get() + count, 0.0f);
-    needsBuffers = false;
-}
-
 bool Diode1TableReader::openTable (const char* prefix, bool queryOnly)
 {
     tablePrefix = prefix != nullptr ? prefix : "";
     valueCount = getTableSize();
+    tableAvailable = valueCount > 0;
 
-    if (valueCount > 0)
+    if (tableAvailable)
     {
-        tableAvailable = true;
-
-        if (! queryOnly && needsBuffers)
-            allocateBuffers (valueCount);
+        if (! queryOnly)
+            tables.allocate (valueCount);
 
         return true;
     }
 
-    tableAvailable = false;
+    if (! queryOnly)
+        installStandbyTable();
 
-    if (queryOnly)
-        return false;
-
-    installStandbyTable();
     return false;
 }
 
@@ -55,13 +41,7 @@ void Diode1TableReader::installStandbyTable()
     inputRange = 2.0f;
     inputOffset = 1.0f;
     inputScale = 0.5f;
-
-    if (needsBuffers)
-        allocateBuffers (valueCount);
-
-    std::fill (bufferA.get(), bufferA.get() + valueCount, 0.0f);
-    std::fill (bufferB.get(), bufferB.get() + valueCount, 0.0f);
-    activeTable = bufferA.get();
+    tables.installSilence (valueCount);
 }
 
 int Diode1TableReader::getTableSize() const
@@ -72,33 +52,18 @@ int Diode1TableReader::getTableSize() const
 
 void Diode1TableReader::updateCoefficients()
 {
-    int factor = 1 << oversamplingIndex;
+    // The curve does not depend on the rate, but a new rate or factor still
+    // reloads it, as the two-variable tables do.
+    const float effective = DiodeTableBuffers::effectiveRate (sampleRate, oversamplingIndex);
 
-    if (sampleRate > 68100.0f)
-        factor = std::min (factor, 4);
-    if (sampleRate > 136200.0f)
-        factor = std::min (factor, 2);
-
-    const float effective = (float) factor * sampleRate;
-
-    if (effective == loadedRate)
+    if (! tables.needsLoad (effective))
         return;
 
-    float* destination = loadIntoA ? bufferA.get() : bufferB.get();
-    const bool loaded = destination != nullptr && loadTable (tablePrefix.c_str(), destination);
-    loadedRate = effective;
-    swapPending = loaded;
+    float* destination = tables.loadTarget();
+    tables.recordLoad (effective, destination != nullptr && loadTable (tablePrefix.c_str(), destination));
 }
 
-void Diode1TableReader::commitTable()
-{
-    if (! swapPending)
-        return;
-
-    activeTable = loadIntoA ? bufferA.get() : bufferB.get();
-    loadIntoA = ! loadIntoA;
-    swapPending = false;
-}
+void Diode1TableReader::commitTable() { tables.commit(); }
 
 bool Diode1TableReader::loadTable (const char* prefix, float* destination)
 {
@@ -107,21 +72,13 @@ bool Diode1TableReader::loadTable (const char* prefix, float* destination)
     if (prefix == nullptr || own[0] == '\0' || std::strcmp (prefix, own) != 0)
         return false;
 
-    const auto name = DiodeTableFormat::tableName (prefix, 0.0f, true);
     const auto* image = DiodeTableImages::find (prefix, 0.0f);
+    DiodeTableFormat::Header header;
 
-    if (image == nullptr || image->size() < (size_t) DiodeTableFormat::headerBytes)
+    if (image == nullptr || ! DiodeTableFormat::readHeader (*image, DiodeTableFormat::tableName (prefix, 0.0f, true), header))
         return false;
 
-    DiodeTableFormat::Header header;
-    std::memcpy (&header, image->data(), sizeof (header));
-    header.name[DiodeTableFormat::nameBytes - 1] = '\0';
-
-    const bool headerMatches = name == header.name && header.rate == 0.0f && header.rows > 3
-                            && header.valueCount == header.rows && header.valueCount <= valueCount
-                            && image->size() >= (size_t) DiodeTableFormat::headerBytes + sizeof (float) * (size_t) header.valueCount;
-
-    if (! headerMatches)
+    if (header.rate != 0.0f || header.columns != 1 || header.rows < 4 || header.valueCount > tables.getCapacity())
         return false;
 
     points = header.rows;
@@ -133,6 +90,6 @@ bool Diode1TableReader::loadTable (const char* prefix, float* destination)
     inputOffset = inputRange * 0.5f;
     inputScale = (float) lastPoint / inputRange;
 
-    std::memcpy (destination, image->data() + DiodeTableFormat::headerBytes, sizeof (float) * (size_t) valueCount);
+    std::memcpy (destination, DiodeTableFormat::valuesOf (*image), sizeof (float) * (size_t) valueCount);
     return true;
 }

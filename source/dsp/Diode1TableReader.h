@@ -1,8 +1,8 @@
 #pragma once
 
+#include "dsp/DiodeTableBuffers.h"
 #include "dsp/ModuleBase.h"
 
-#include <memory>
 #include <string>
 
 /** One-variable diode curve with four-point cubic interpolation and no
@@ -30,7 +30,7 @@ public:
 
     virtual const char* getOwnPrefix() const { return ""; }
 
-    void initialise() override { swapPending = false; }
+    void initialise() override { tables.cancelPending(); }
 
     /** Loads the curve when rate x factor changed. Message thread. */
     void updateCoefficients() override;
@@ -43,8 +43,8 @@ public:
         *second = lookup (*second);
     }
 
-    float getLoadedRate() const { return loadedRate; }
-    bool hasActiveTable() const { return activeTable != nullptr; }
+    float getLoadedRate() const { return tables.getLoadedRate(); }
+    bool hasActiveTable() const { return tables.active() != nullptr; }
     int getPoints() const { return points; }
 
     /** Cubic Lagrange lookup through four neighbouring points, rounded to
@@ -52,10 +52,11 @@ public:
         position points - 2. Audio thread. */
     inline double lookup (double x) const
     {
-        if (activeTable == nullptr)
+        const float* t = tables.active();
+
+        if (t == nullptr)
             return 0.0;
 
-        const float* t = activeTable;
         const double u = (inputOffset + x) * inputScale;
 
         if (! (u < (double) (points - 2)))
@@ -75,18 +76,12 @@ public:
 
 private:
     void installStandbyTable();
-    void allocateBuffers (int count);
 
 protected:
     int points = 2, valueCount = 0, lastPoint = 1;
     float inputMin = -1.0f, inputMax = 1.0f, inputRange = 2.0f, inputOffset = 1.0f, inputScale = 0.5f;
     std::string tablePrefix;
-    bool needsBuffers = true;
-    std::unique_ptr<float[]> bufferA, bufferB;
-    bool loadIntoA = false;
+    DiodeTableBuffers tables;
     bool tableAvailable = false;
     int oversamplingIndex = 0;
-    float loadedRate = -1.0f;
-    bool swapPending = false;
-    const float* activeTable = nullptr;
 };

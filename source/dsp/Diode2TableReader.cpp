@@ -3,7 +3,6 @@
 #include "dsp/DiodeTableFormat.h"
 #include "dsp/DiodeTableImages.h"
 
-#include <algorithm>
 #include <cstring>
 
 Diode2TableReader::Diode2TableReader()
@@ -12,36 +11,23 @@ Diode2TableReader::Diode2TableReader()
     Diode2TableReader::initialise();
 }
 
-void Diode2TableReader::allocateBuffers (int count)
-{
-    bufferA = std::make_unique<float[]> ((size_t) count);
-    bufferB = std::make_unique<float[]> ((size_t) count);
-    std::fill (bufferA.get(), bufferA.get() + count, 0.0f);
-    std::fill (bufferB.get(), bufferB.get() + count, 0.0f);
-    needsBuffers = false;
-}
-
 bool Diode2TableReader::openTable (const char* prefix, bool queryOnly)
 {
     tablePrefix = prefix != nullptr ? prefix : "";
     valueCount = getTableSize();
+    tableAvailable = valueCount > 0;
 
-    if (valueCount > 0)
+    if (tableAvailable)
     {
-        tableAvailable = true;
-
-        if (! queryOnly && needsBuffers)
-            allocateBuffers (valueCount);
+        if (! queryOnly)
+            tables.allocate (valueCount);
 
         return true;
     }
 
-    tableAvailable = false;
+    if (! queryOnly)
+        installStandbyTable();
 
-    if (queryOnly)
-        return false;
-
-    installStandbyTable();
     return false;
 }
 
@@ -55,13 +41,7 @@ void Diode2TableReader::installStandbyTable()
     inputRange = stateRange = 2.0f;
     inputOffset = stateOffset = 1.0f;
     inputScale = stateScale = 0.5f;
-
-    if (needsBuffers)
-        allocateBuffers (valueCount);
-
-    std::fill (bufferA.get(), bufferA.get() + valueCount, 0.0f);
-    std::fill (bufferB.get(), bufferB.get() + valueCount, 0.0f);
-    activeTable = bufferA.get();
+    tables.installSilence (valueCount);
 }
 
 int Diode2TableReader::getTableSize() const
@@ -72,33 +52,16 @@ int Diode2TableReader::getTableSize() const
 
 void Diode2TableReader::updateCoefficients()
 {
-    int factor = 1 << oversamplingIndex;
+    const float effective = DiodeTableBuffers::effectiveRate (sampleRate, oversamplingIndex);
 
-    if (sampleRate > 68100.0f)
-        factor = std::min (factor, 4);
-    if (sampleRate > 136200.0f)
-        factor = std::min (factor, 2);
-
-    const float effective = (float) factor * sampleRate;
-
-    if (effective == loadedRate)
+    if (! tables.needsLoad (effective))
         return;
 
-    float* destination = loadIntoA ? bufferA.get() : bufferB.get();
-    const bool loaded = destination != nullptr && loadTable (tablePrefix.c_str(), effective, destination);
-    loadedRate = effective;
-    swapPending = loaded;
+    float* destination = tables.loadTarget();
+    tables.recordLoad (effective, destination != nullptr && loadTable (tablePrefix.c_str(), effective, destination));
 }
 
-void Diode2TableReader::commitTable()
-{
-    if (! swapPending)
-        return;
-
-    activeTable = loadIntoA ? bufferA.get() : bufferB.get();
-    loadIntoA = ! loadIntoA;
-    swapPending = false;
-}
+void Diode2TableReader::commitTable() { tables.commit(); }
 
 bool Diode2TableReader::loadTable (const char* prefix, float rate, float* destination)
 {
@@ -107,22 +70,14 @@ bool Diode2TableReader::loadTable (const char* prefix, float rate, float* destin
     if (prefix == nullptr || own[0] == '\0' || std::strcmp (prefix, own) != 0)
         return false;
 
-    const auto name = DiodeTableFormat::tableName (prefix, rate, false);
     const auto* image = DiodeTableImages::find (prefix, rate);
+    DiodeTableFormat::Header header;
 
-    if (image == nullptr || image->size() < (size_t) DiodeTableFormat::headerBytes)
+    if (image == nullptr || ! DiodeTableFormat::readHeader (*image, DiodeTableFormat::tableName (prefix, rate, false), header))
         return false;
 
-    DiodeTableFormat::Header header;
-    std::memcpy (&header, image->data(), sizeof (header));
-    header.name[DiodeTableFormat::nameBytes - 1] = '\0';
-
-    const bool headerMatches = name == header.name && header.version == DiodeTableFormat::version && header.rate == rate
-                            && header.rows > 1 && header.columns > 1 && header.valueCount == header.rows * header.columns
-                            && header.valueCount <= valueCount
-                            && image->size() >= (size_t) DiodeTableFormat::headerBytes + sizeof (float) * (size_t) header.valueCount;
-
-    if (! headerMatches)
+    if (header.version != DiodeTableFormat::version || header.rate != rate || header.columns < 2
+        || header.valueCount > tables.getCapacity())
         return false;
 
     rows = header.rows;
@@ -141,6 +96,6 @@ bool Diode2TableReader::loadTable (const char* prefix, float rate, float* destin
     stateOffset = stateRange * 0.5f;
     stateScale = (float) lastColumn / stateRange;
 
-    std::memcpy (destination, image->data() + DiodeTableFormat::headerBytes, sizeof (float) * (size_t) valueCount);
+    std::memcpy (destination, DiodeTableFormat::valuesOf (*image), sizeof (float) * (size_t) valueCount);
     return true;
 }

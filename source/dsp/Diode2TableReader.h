@@ -1,9 +1,8 @@
 #pragma once
 
+#include "dsp/DiodeTableBuffers.h"
 #include "dsp/ModuleBase.h"
 
-#include <cmath>
-#include <memory>
 #include <string>
 
 /** Two-variable diode table: the new output of a channel is looked up from
@@ -35,7 +34,7 @@ public:
     virtual const char* getOwnPrefix() const { return ""; }
 
     void clearState() override { channelState[0] = channelState[1] = 0.0; }
-    void initialise() override { swapPending = false; }
+    void initialise() override { tables.cancelPending(); }
 
     /** Chooses and loads the table for rate x factor. Message thread. */
     void updateCoefficients() override;
@@ -50,15 +49,17 @@ public:
         *second = lookup (*second, 1);
     }
 
-    float getLoadedRate() const { return loadedRate; }
-    bool hasActiveTable() const { return activeTable != nullptr; }
+    float getLoadedRate() const { return tables.getLoadedRate(); }
+    bool hasActiveTable() const { return tables.active() != nullptr; }
     int getRows() const { return rows; }
     int getColumns() const { return columns; }
 
     /** Bilinear lookup; the result becomes the channel's state. Audio thread. */
     inline double lookup (double x, int channel)
     {
-        if (activeTable == nullptr)
+        const float* t = tables.active();
+
+        if (t == nullptr)
             return channelState[channel] = 0.0;
 
         int i0, i1, j0, j1;
@@ -66,7 +67,6 @@ public:
         locate ((inputOffset + x) * inputScale, lastRow, i0, i1, fu);
         locate ((stateOffset + channelState[channel]) * stateScale, lastColumn, j0, j1, fv);
 
-        const float* t = activeTable;
         const double y = t[i0 * columns + j0] * (1.0 - fu) * (1.0 - fv) + t[i1 * columns + j0] * fu * (1.0 - fv)
                        + t[i0 * columns + j1] * (1.0 - fu) * fv + t[i1 * columns + j1] * fu * fv;
 
@@ -98,7 +98,6 @@ private:
     }
 
     void installStandbyTable();
-    void allocateBuffers (int count);
 
 protected:
     int rows = 2, columns = 2, valueCount = 0, lastRow = 1, lastColumn = 1;
@@ -106,13 +105,8 @@ protected:
     float inputRange = 2.0f, inputOffset = 1.0f, inputScale = 0.5f;
     float stateRange = 2.0f, stateOffset = 1.0f, stateScale = 0.5f;
     std::string tablePrefix;
-    bool needsBuffers = true;
-    std::unique_ptr<float[]> bufferA, bufferB;
-    bool loadIntoA = false;
+    DiodeTableBuffers tables;
     bool tableAvailable = false;
     int oversamplingIndex = 0;
-    float loadedRate = -1.0f;
-    bool swapPending = false;
-    const float* activeTable = nullptr;
     double channelState[2] { 0.0, 0.0 };
 };

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
+#include <vector>
 
 /** Layout of a diode table image: a 164-byte little-endian header followed
     by float32 values, row-major (input point i, state point j at i * N2 + j). */
@@ -51,6 +53,27 @@ namespace DiodeTableFormat
     /** The eight rates that have canonical tables. */
     inline constexpr float canonicalRates[] = { 44100.0f, 48000.0f, 88200.0f, 96000.0f,
                                                 176400.0f, 192000.0f, 352800.0f, 384000.0f };
+
+    /** Reads the header of an image whose name is `expectedName` and that
+        holds all the values its header announces; false for anything else. */
+    inline bool readHeader (const std::vector<unsigned char>& image, const std::string& expectedName, Header& header)
+    {
+        if (image.size() < (size_t) headerBytes)
+            return false;
+
+        std::memcpy (&header, image.data(), sizeof (header));
+        header.name[nameBytes - 1] = '\0';
+
+        return expectedName == header.name && header.rows > 1 && header.columns >= 1
+            && header.valueCount == header.rows * header.columns
+            && image.size() >= (size_t) headerBytes + sizeof (float) * (size_t) header.valueCount;
+    }
+
+    /** The values of an image, after its header. */
+    inline const float* valuesOf (const std::vector<unsigned char>& image)
+    {
+        return reinterpret_cast<const float*> (image.data() + headerBytes);
+    }
 
     /** The circuit with this prefix, or nullptr. */
     inline const Circuit* findCircuit (const std::string& prefix)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dsp/FxSZBase.h"
+#include "dsp/RateClass.h"
 
 #include <array>
 #include <cmath>
@@ -65,7 +66,7 @@ public:
     void setSampleRate (float rate) override
     {
         sampleRate = rate;
-        glideLength = rate < 34050.0f ? 1024 : (rate < 68000.0f ? 2048 : (rate < 136000.0f ? 4096 : 8192));
+        glideLength = RateClass::rampLength (rate);
         glideStepFactor = 1.0 / (double) glideLength;
     }
 

@@ -1,5 +1,6 @@
 #include "shell/OndrelQX2718AudioProcessor.h"
 
+#include "dsp/RateClass.h"
 #include "shell/EditorFactory.h"
 #include "shell/ProcessorParameter.h"
 #include "shell/Vst2Capabilities.h"
@@ -54,14 +55,6 @@ juce::AudioProcessorEditor* OndrelQX2718AudioProcessor::createEditor()
     return createOndrelEditor (*this);
 }
 
-int OndrelQX2718AudioProcessor::rampLengthFor (double sampleRate) noexcept
-{
-    if (sampleRate < 34050.0) return 1024;
-    if (sampleRate < 68000.0) return 2048;
-    if (sampleRate < 136000.0) return 4096;
-    return 8192;
-}
-
 ModuleModel& OndrelQX2718AudioProcessor::getModel (int circuitIndex)
 {
     return *models[(size_t) juce::jlimit (0, Parameters::numCircuits - 1, circuitIndex)];
@@ -72,7 +65,7 @@ void OndrelQX2718AudioProcessor::prepareToPlay (double sampleRate, int samplesPe
 {
     const auto rate = (float) sampleRate;
 
-    rampLength = rampLengthFor (rate);
+    rampLength = RateClass::rampLength (rate);
     wetRampLength = (juce::int16) rampLength;
     wetCounter = wetRampLength;
     inputGainCounter = rampLength;

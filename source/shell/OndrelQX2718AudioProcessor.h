@@ -151,7 +151,6 @@ private:
     const ProgramRecord& currentRecord() const;
     void readValueElements (const juce::XmlElement& channelElement, ProgramRecord& record, int channel);
 
-    static int rampLengthFor (double sampleRate) noexcept;
 
     //==============================================================================
     std::array<ProcessorParameter*, Parameters::count> hostParameters {};

@@ -214,7 +214,7 @@ TEST (DiodeTableReader, LoadsOnlyOnChangeAndSwapsBuffers)
             lastDestination = destination;
             return BigMuff227TableReader::loadTable (prefix, rate, destination);
         }
-        const float* active() const { return activeTable; }
+        const float* active() const { return tables.active(); }
         int loads = 0;
         float* lastDestination = nullptr;
     };
@@ -298,5 +298,23 @@ TEST (DiodeTableReader, NonCanonicalRatesGetTheirOwnTable)
         EXPECT_EQ (h.rate, rate);
         EXPECT_EQ (std::string (h.name), DiodeTableFormat::tableName ("BFZD1", rate, false));
     }
+}
+}
+
+namespace
+{
+TEST (DiodeTableReader, AStandbyTableMakesWayForTheRealOne)
+{
+    // The stand-by copies are tiny; opening the reader's own prefix later must
+    // give full-size copies rather than loading a table into the small ones.
+    BigMuffTableReader reader;
+    reader.setSampleRate (44100.0f);
+    reader.openTable ("TFZD1", false);
+    reader.openTable ("BFZD1", false);
+    reader.updateCoefficients();
+    reader.commitTable();
+    double x = 1.0;
+    reader.processSample (&x);
+    EXPECT_GT (x, 0.01);
 }
 }
