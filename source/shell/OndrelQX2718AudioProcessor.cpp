@@ -2,6 +2,7 @@
 
 #include "dsp/RateClass.h"
 #include "shell/EditorFactory.h"
+#include "shell/PresetFolder.h"
 #include "shell/ProcessorParameter.h"
 #include "shell/Vst2Capabilities.h"
 
@@ -52,6 +53,9 @@ bool OndrelQX2718AudioProcessor::isBusesLayoutSupported (const BusesLayout& layo
 
 juce::AudioProcessorEditor* OndrelQX2718AudioProcessor::createEditor()
 {
+    // A new user's preset menu starts with the factory set; an existing
+    // preset folder is left exactly as it is.
+    PresetFolder::installFactoryPresetsIfMissing();
     return createOndrelEditor (*this);
 }
 

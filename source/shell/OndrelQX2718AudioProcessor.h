@@ -149,8 +149,6 @@ private:
     void decayMeter (int numSamples);
     ProgramRecord& currentRecord();
     const ProgramRecord& currentRecord() const;
-    void readValueElements (const juce::XmlElement& channelElement, ProgramRecord& record, int channel);
-
 
     //==============================================================================
     std::array<ProcessorParameter*, Parameters::count> hostParameters {};
