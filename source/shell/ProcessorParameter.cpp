@@ -3,7 +3,8 @@
 #include "shell/OndrelQX2718AudioProcessor.h"
 
 ProcessorParameter::ProcessorParameter (OndrelQX2718AudioProcessor& owner, int index)
-    : processor (owner), parameterIndex (index)
+    : juce::AudioProcessorParameterWithID (juce::ParameterID { Parameters::idOf (index), 1 }, Parameters::idOf (index)),
+      processor (owner), parameterIndex (index)
 {
 }
 

@@ -5,8 +5,10 @@
 class OndrelQX2718AudioProcessor;
 
 /** The host's view of one parameter index: value, default, name and text
-    all come from the processor and its parameter table. */
-class ProcessorParameter : public juce::HostedAudioProcessorParameter
+    all come from the processor and its parameter table. It carries its ID so
+    that the LV2 export names each parameter by it (an index-only parameter
+    gets a URI from its index, and eight of them shared one URI). */
+class ProcessorParameter : public juce::AudioProcessorParameterWithID
 {
 public:
     ProcessorParameter (OndrelQX2718AudioProcessor& owner, int index);
