@@ -1,8 +1,9 @@
 #include "shell/EditorFactory.h"
 
+#include "editor/OndrelQX2718AudioProcessorEditor.h"
 #include "shell/OndrelQX2718AudioProcessor.h"
 
 juce::AudioProcessorEditor* createOndrelEditor (OndrelQX2718AudioProcessor& processor)
 {
-    return new juce::GenericAudioProcessorEditor (processor);
+    return new OndrelQX2718AudioProcessorEditor (processor);
 }
