@@ -18,14 +18,15 @@ namespace
         return sizeof (void*) == 8 ? " (64bit)" : " (32bit)";
     }
 
-    /** Meter frame: ceiling of (frames - 1) x level; silence and NaN show
+    /** Meter frame: ceiling of (frames - 1) x level in single precision (the
+        level's own), so 0.1 lights exactly one segment; silence and NaN show
         frame 0, anything at or above full scale the last frame. */
     int meterFrameFor (float level, int frameCount)
     {
         if (frameCount <= 1 || ! (level > 0.0f))
             return 0;
 
-        return juce::jmin (frameCount - 1, (int) std::ceil ((double) (frameCount - 1) * (double) level));
+        return juce::jmin (frameCount - 1, (int) std::ceil ((float) (frameCount - 1) * level));
     }
 }
 
@@ -225,7 +226,7 @@ void OndrelQX2718AudioProcessorEditor::refreshMeter()
         }
     };
 
-    show (*inputMeter_, meterFrameFor (processor.inputLevel.load(), inputMeter_->getFrameCount()));
+    show (*inputMeter_, meterFrameFor (processor.inputLevel.load(), EditorLayout::inputMeter.frameCount));
     show (*inputPeak_, processor.clipIndicator.load() > 0.0f ? 1 : 0);
 }
 
