@@ -1,10 +1,15 @@
 #include "shell/StateDocument.h"
 
+#include <cstring>
+
 #include <limits>
 
 namespace
 {
     constexpr juce::uint32 chunkMagic = 0x21324356;  // "VC2!" little-endian
+
+    // Far above any document this system writes (a full state is about 12 kB).
+    constexpr size_t maxDocumentBytes = 16 * 1024 * 1024;
 
     /** True when the text ends with the root's closing tag, or with "/>" for
         a root without content. */
@@ -119,10 +124,25 @@ std::unique_ptr<juce::XmlElement> StateDocument::fromChunk (const void* data, in
     if (textLength <= 0)
         return {};
 
-    const auto text = juce::String::fromUTF8 (static_cast<const char*> (data) + 8, juce::jmin (sizeInBytes - 8, textLength));
+    return parse (static_cast<const char*> (data) + 8, (size_t) juce::jmin (sizeInBytes - 8, textLength));
+}
+
+std::unique_ptr<juce::XmlElement> StateDocument::parse (const void* utf8, size_t numBytes)
+{
+    // Text ends at the first zero byte. Malformed UTF-8 is refused before it
+    // becomes a juce::String, whose iteration trusts the encoding and would
+    // read past the end of a truncated sequence.
+    const auto* bytes = static_cast<const char*> (utf8);
+    const auto* zero = static_cast<const char*> (std::memchr (bytes, 0, numBytes));
+    const size_t length = zero != nullptr ? (size_t) (zero - bytes) : numBytes;
+
+    if (length == 0 || length > maxDocumentBytes || ! juce::CharPointer_UTF8::isValidString (bytes, (int) length))
+        return {};
+
+    const auto text = juce::String::fromUTF8 (bytes, (int) length);
 
     // The framework's parser hands back a partial tree for some texts cut
-    // short (inside a closing tag, for instance). A truncated chunk must
+    // short (inside a closing tag, for instance). A truncated document must
     // change nothing, so the text must also end by closing its root.
     juce::XmlDocument parser (text);
     auto document = parser.getDocumentElement();
@@ -131,6 +151,22 @@ std::unique_ptr<juce::XmlElement> StateDocument::fromChunk (const void* data, in
         return {};
 
     return document;
+}
+
+std::unique_ptr<juce::XmlElement> StateDocument::readPresetFile (const juce::File& file)
+{
+    if (! file.existsAsFile() || file.getSize() > (juce::int64) maxDocumentBytes)
+        return {};
+
+    juce::MemoryBlock content;
+
+    if (! file.loadFileAsData (content) || content.isEmpty())
+        return {};
+
+    const auto* bytes = static_cast<const char*> (content.getData());
+    const bool hasByteOrderMark = content.getSize() >= 3 && std::memcmp (bytes, "\xef\xbb\xbf", 3) == 0;
+    const size_t skip = hasByteOrderMark ? 3 : 0;
+    return parse (bytes + skip, content.getSize() - skip);
 }
 
 bool StateDocument::writePresetFile (const juce::XmlElement& document, const juce::File& file)

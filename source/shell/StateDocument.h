@@ -76,6 +76,14 @@ public:
     /** Unwraps a host chunk; nullptr for anything that is not a wrapped XML document. */
     static std::unique_ptr<juce::XmlElement> fromChunk (const void* data, int sizeInBytes);
 
+    /** Parses a document from UTF-8 bytes (up to the first zero byte);
+        nullptr for malformed UTF-8, malformed or truncated XML. */
+    static std::unique_ptr<juce::XmlElement> parse (const void* utf8, size_t numBytes);
+
+    /** Reads and parses a preset file (an optional byte-order mark is
+        skipped); nullptr for a missing, oversized or malformed file. */
+    static std::unique_ptr<juce::XmlElement> readPresetFile (const juce::File& file);
+
     /** Writes a preset file: UTF-8 with a declaration and the default indentation. */
     static bool writePresetFile (const juce::XmlElement& document, const juce::File& file);
 };

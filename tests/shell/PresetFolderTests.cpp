@@ -2,6 +2,7 @@
 #include "shell/FactoryPresets.h"
 #include "shell/OndrelQX2718AudioProcessor.h"
 #include "shell/PresetFolder.h"
+#include "shell/StateDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -125,4 +126,38 @@ TEST_F (FactoryPresetSet, EveryPresetLoadsAsWrittenAndEveryCircuitHasTwo)
 
     for (int count : perCircuit)
         EXPECT_GE (count, 2);
+}
+
+namespace
+{
+    juce::MemoryBlock withByteOrderMark (const juce::String& text)
+    {
+        juce::MemoryBlock bytes ("\xef\xbb\xbf", 3);
+        bytes.append (text.toRawUTF8(), text.getNumBytesAsUTF8());
+        return bytes;
+    }
+}
+
+TEST_F (PresetFolderPaths, PresetFilesAreReadStrictly)
+{
+    const auto file = documents.getFile().getChildFile ("p.tqxp");
+    const juce::String valid = "<tevariPatch><Properties a=\"com.tevari.OndrelQX2718\"/></tevariPatch>";
+
+    const std::vector<std::pair<const char*, juce::MemoryBlock>> cases {
+        { "plain", juce::MemoryBlock (valid.toRawUTF8(), valid.getNumBytesAsUTF8()) },
+        { "byte-order mark", withByteOrderMark (valid) },
+        { "cut short", juce::MemoryBlock (valid.toRawUTF8(), valid.getNumBytesAsUTF8() - 4) },
+        { "malformed UTF-8", juce::MemoryBlock ("<tevariPatch>\xc3", 14) },
+        { "empty", juce::MemoryBlock() },
+    };
+
+    for (const auto& [name, bytes] : cases)
+    {
+        ASSERT_TRUE (file.replaceWithData (bytes.getData(), bytes.getSize()));
+        const bool shouldParse = juce::String (name) == "plain" || juce::String (name) == "byte-order mark";
+        EXPECT_EQ (shouldParse, StateDocument::readPresetFile (file) != nullptr) << name;
+    }
+
+    EXPECT_EQ (nullptr, StateDocument::readPresetFile (documents.getFile()));
+    EXPECT_EQ (nullptr, StateDocument::readPresetFile (documents.getFile().getChildFile ("missing.tqxp")));
 }

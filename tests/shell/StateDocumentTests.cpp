@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace
 {
     juce::MemoryBlock fullState (OndrelQX2718AudioProcessor& processor)
@@ -30,6 +32,18 @@ namespace
         out.writeInt ((int) text.getNumBytesAsUTF8());
         out.write (text.toRawUTF8(), text.getNumBytesAsUTF8());
         out.writeByte (0);
+        return block;
+    }
+
+    /** A wrapped chunk around raw bytes that need not be valid UTF-8. */
+    juce::MemoryBlock rawChunkOf (const char* bytes)
+    {
+        juce::MemoryBlock block;
+        juce::MemoryOutputStream out (block, false);
+        const auto numBytes = std::strlen (bytes);
+        out.writeInt (0x21324356);
+        out.writeInt ((int) numBytes + 40);  // a length that claims more than is there
+        out.write (bytes, numBytes);
         return block;
     }
 
@@ -290,6 +304,7 @@ TEST (StateDocument, MalformedChunksChangeNothing)
         { "wrong magic", wrongMagic },
         { "zero length", zeroLength },
         { "not XML", chunkOf ("this is not a document") },
+        { "malformed UTF-8", rawChunkOf ("<tevariPatch><DeviceName>\xf0\x9f") },
         { "wrong root", chunkOf ("<otherPatch><Properties a=\"\" b=\"\" c=\"\" d=\"0\"/></otherPatch>") },
     };
 
