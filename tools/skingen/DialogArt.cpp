@@ -73,7 +73,7 @@ void paintAboutPanel (juce::Graphics& g, int w, int h)
     paintDarkPanel (g, area);
 
     drawLegend (g, "Ondrel", area.withY (34.0f).withHeight (46.0f), juce::Justification::centred,
-                juce::Font (typefaceName, 42.0f, juce::Font::bold | juce::Font::italic));
+                wordmarkFont (42.0f));
     drawLegend (g, "QX2718", area.withY (80.0f).withHeight (22.0f), juce::Justification::centred,
                 boldFont (18.0f).withExtraKerningFactor (0.3f), Colours::brass);
     drawLegend (g, "Five-circuit fuzz by Tevari", area.withY (104.0f).withHeight (16.0f), juce::Justification::centred,

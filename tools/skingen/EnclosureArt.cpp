@@ -105,8 +105,8 @@ void paintTopRow (juce::Graphics& g)
 void paintSmallKnobLegends (juce::Graphics& g)
 {
     const auto font = boldFont (legendHeight);
-    paintScale (g, inputKnob, 22.0f, 25.0f, 10);
-    paintScale (g, mixKnob, 22.0f, 25.0f, 10);
+    paintScale (g, inputKnob, 18.5f, 21.5f, 10);
+    paintScale (g, mixKnob, 18.5f, 21.5f, 10);
     drawLegend (g, "INPUT", captionBelow (inputKnob, 4.0f), juce::Justification::centred, font);
     drawLegend (g, "MIX", captionBelow (mixKnob, 4.0f), juce::Justification::centred, font);
 }
@@ -132,7 +132,7 @@ void paintBigKnobLegends (juce::Graphics& g)
 
     for (size_t i = 0; i < bigKnobs.size(); ++i)
     {
-        paintScale (g, bigKnobs[i], 44.0f, 48.0f, 20);
+        paintScale (g, bigKnobs[i], 41.0f, 45.5f, 20);
         drawLegend (g, names[(int) i], captionAbove (bigKnobs[i], 2.0f).translated (0.0f, -2.0f),
                     juce::Justification::centred, boldFont (12.0f));
     }
@@ -202,7 +202,7 @@ void paintLogo (juce::Graphics& g)
 {
     const auto area = aboutArea.toFloat();
     drawLegend (g, "Ondrel", area.withHeight (26.0f).translated (0.0f, 4.0f), juce::Justification::centredLeft,
-                juce::Font (typefaceName, 24.0f, juce::Font::bold | juce::Font::italic));
+                wordmarkFont (24.0f));
     drawLegend (g, "QX2718", area.withTrimmedTop (29.0f).withHeight (12.0f), juce::Justification::centredLeft,
                 boldFont (11.0f).withExtraKerningFactor (0.3f), Colours::brass);
     drawLegend (g, "by Tevari", area.withTrimmedTop (42.0f).withHeight (11.0f), juce::Justification::centredLeft,

@@ -11,6 +11,9 @@ using namespace SkinStyle;
 
 constexpr int knurlCount = 24;
 
+// The knob leaves a margin of its frame free for the scale printed around it.
+constexpr float knobFill = 0.8f;
+
 juce::Point<float> onCircle (juce::Point<float> centre, float radius, float angle)
 {
     return { centre.x + radius * std::sin (angle), centre.y - radius * std::cos (angle) };
@@ -80,7 +83,7 @@ float angleOfFrame (int frame)
 void paintKnob (juce::Graphics& g, juce::Rectangle<float> frame, float angle)
 {
     const auto centre = frame.getCentre();
-    const auto radius = juce::jmin (frame.getWidth(), frame.getHeight()) * 0.5f - 3.0f;
+    const auto radius = juce::jmin (frame.getWidth(), frame.getHeight()) * 0.5f * knobFill;
     const auto capRadius = radius * 0.76f;
 
     paintDropShadow (g, centre, radius);
@@ -107,11 +110,11 @@ void paintSelector (juce::Graphics& g, int position)
 
     // A chicken-head body: a round boss with a tapered blade towards the legend.
     juce::Path blade;
-    blade.startNewSubPath (-radius * 0.55f, 0.0f);
-    blade.quadraticTo (-radius * 0.25f, -radius * 1.3f, 0.0f, -radius * 1.42f);
-    blade.quadraticTo (radius * 0.25f, -radius * 1.3f, radius * 0.55f, 0.0f);
+    blade.startNewSubPath (-radius * 0.5f, radius * 0.1f);
+    blade.quadraticTo (-radius * 0.2f, -radius * 1.2f, 0.0f, -radius * 1.45f);
+    blade.quadraticTo (radius * 0.2f, -radius * 1.2f, radius * 0.5f, radius * 0.1f);
     blade.closeSubPath();
-    blade.addEllipse (-radius * 0.8f, -radius * 0.8f, radius * 1.6f, radius * 1.6f);
+    blade.addEllipse (-radius * 0.62f, -radius * 0.62f, radius * 1.24f, radius * 1.24f);
     blade.applyTransform (juce::AffineTransform::rotation (angle).translated (centre));
 
     juce::DropShadow (juce::Colours::black.withAlpha (0.7f), 7, { 2, 3 }).drawForPath (g, blade);
@@ -122,7 +125,7 @@ void paintSelector (juce::Graphics& g, int position)
     g.setColour (juce::Colours::white.withAlpha (0.15f));
     g.strokePath (blade, juce::PathStrokeType (1.0f));
 
-    paintCap (g, centre, radius * 0.5f);
-    paintPointerLine (g, centre, radius * 0.55f, radius * 1.3f, angle, 2.5f);
+    paintCap (g, centre, radius * 0.42f);
+    paintPointerLine (g, centre, radius * 0.5f, radius * 1.32f, angle, 2.5f);
 }
 } // namespace KnobArt

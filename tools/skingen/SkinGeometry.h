@@ -49,8 +49,8 @@ inline R circuitLegend (size_t index) { return circuitHitAreas[index] + selector
 
 // Centre of the selector knob inside its picture; the pointer of each frame
 // aims from here at the legend of that circuit.
-const juce::Point<float> selectorHubInPicture { 52.0f, 48.0f };
-constexpr float selectorCapRadius = 27.0f;
+const juce::Point<float> selectorHubInPicture { 54.0f, 52.0f };
+constexpr float selectorCapRadius = 33.0f;
 
 // The about panel's version line, drawn by the panel's own label.
 const R aboutVersionLine { 150, 133, 100, 16 };

@@ -4,17 +4,28 @@ namespace SkinStyle
 {
 bool typefaceIsInstalled()
 {
-    return juce::Font::findAllTypefaceNames().contains (typefaceName);
+    const auto installed = juce::Font::findAllTypefaceStyles (typefaceName);
+
+    for (const auto& style : typefaceStyles)
+        if (! installed.contains (style))
+            return false;
+
+    return true;
 }
 
 juce::Font boldFont (float height)
 {
-    return juce::Font (typefaceName, height, juce::Font::bold);
+    return juce::Font (typefaceName, "Bold", height);
 }
 
 juce::Font plainFont (float height)
 {
-    return juce::Font (typefaceName, height, juce::Font::plain);
+    return juce::Font (typefaceName, "Book", height);
+}
+
+juce::Font wordmarkFont (float height)
+{
+    return juce::Font (typefaceName, "Bold Oblique", height);
 }
 
 void drawLegend (juce::Graphics& g, const juce::String& text, juce::Rectangle<float> area,

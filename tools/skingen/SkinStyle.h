@@ -35,13 +35,15 @@ namespace Colours
     const juce::Colour recess { 0xff2a0908 };
 } // namespace Colours
 
-/** The one typeface of the skin; the generator refuses to run without it so
-    the images never depend on whichever fallback font a machine has. */
+/** The one typeface of the skin, in these styles; the generator refuses to
+    run without them so the images never depend on a machine's fallback font. */
 constexpr const char* typefaceName = "DejaVu Sans";
+const juce::StringArray typefaceStyles { "Book", "Bold", "Bold Oblique" };
 bool typefaceIsInstalled();
 
 juce::Font boldFont (float height);
 juce::Font plainFont (float height);
+juce::Font wordmarkFont (float height); // bold oblique, for the product name
 
 /** Cream text with a soft dark shadow one pixel below, as if screen-printed
     on the enamel. */
