@@ -2,6 +2,7 @@
 // PNG files. The output is deterministic, so regenerating only changes the
 // files whose drawing code changed.
 #include "SkinCatalogue.h"
+#include "SkinPreview.h"
 #include "SkinStyle.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -61,9 +62,9 @@ int fail (const juce::String& message)
     return 1;
 }
 
-juce::File outputFolder (const juce::StringArray& args)
+juce::File fileArgument (const juce::StringArray& args, const juce::String& option)
 {
-    const auto index = args.indexOf ("--out");
+    const auto index = args.indexOf (option);
     return index >= 0 && index + 1 < args.size() ? juce::File::getCurrentWorkingDirectory().getChildFile (args[index + 1])
                                                  : juce::File();
 }
@@ -77,13 +78,14 @@ int main (int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         args.add (argv[i]);
 
-    const auto folder = outputFolder (args);
+    const auto folder = fileArgument (args, "--out");
+    const auto preview = fileArgument (args, "--preview");
 
     if (folder == juce::File())
-        return fail ("usage: ondrel-skingen --out DIR");
+        return fail ("usage: ondrel-skingen --out DIR [--preview FILE.png]");
 
     if (! SkinStyle::typefaceIsInstalled())
-        return fail (juce::String ("the font \"") + SkinStyle::typefaceName + "\" is not installed (fonts-dejavu-core)");
+        return fail (juce::String ("the font \"") + SkinStyle::typefaceName + "\" with the styles Book, Bold and Bold Oblique is not installed (fonts-dejavu-core)");
 
     if (! folder.createDirectory())
         return fail ("cannot create " + folder.getFullPathName());
@@ -112,6 +114,9 @@ int main (int argc, char* argv[])
 
         std::cout << file.getFullPathName() << " " << expected.width << "x" << expected.height << "\n";
     }
+
+    if (preview != juce::File() && ! writePng (composeEditorPreview (folder), preview))
+        return fail ("cannot write " + preview.getFullPathName());
 
     return 0;
 }
