@@ -39,7 +39,10 @@ namespace
             return 1;
         }
 
-        const auto documents = juce::File::createTempFile ("ondrel-snapshot");
+        // A fixed scratch path, so the browser's folder box reads the same in every picture.
+        const auto scratch = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("ondrel-snapshot");
+        const auto documents = scratch.getChildFile ("Documents");
+        scratch.deleteRecursively();
         documents.createDirectory();
         PresetFolder::setDocumentsFolderForTesting (documents);
 
@@ -62,7 +65,7 @@ namespace
         }
 
         PresetFolder::setDocumentsFolderForTesting ({});
-        documents.deleteRecursively();
+        scratch.deleteRecursively();
         return ok ? 0 : 1;
     }
 }
