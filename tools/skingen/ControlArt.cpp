@@ -80,12 +80,6 @@ void paintInputMeter (juce::Graphics& g, int w, int h, int litSegments)
         const auto colour = meterSegmentColour (segment);
         const auto lit = segment < litSegments;
 
-        if (lit)
-        {
-            g.setColour (colour.withAlpha (0.35f));
-            g.fillRoundedRectangle (cell.expanded (1.0f), 1.5f);
-        }
-
         g.setColour (lit ? colour : colour.darker (2.6f).withMultipliedSaturation (0.6f));
         g.fillRoundedRectangle (cell, 1.0f);
         g.setColour (juce::Colours::white.withAlpha (lit ? 0.45f : 0.08f));
