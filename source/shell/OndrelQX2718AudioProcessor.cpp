@@ -35,7 +35,15 @@ OndrelQX2718AudioProcessor::OndrelQX2718AudioProcessor()
 
 OndrelQX2718AudioProcessor::~OndrelQX2718AudioProcessor()
 {
+    // Some hosts destroy the plug-in on their own thread while our message
+    // thread may be applying a circuit switch or an oversampling change.
+    // Holding the message-manager lock waits for a callback in progress and
+    // keeps any new one from starting until every timer is off.
+    const juce::MessageManagerLock lock;
     stopTimer();
+
+    for (juce::Timer* timer : std::initializer_list<juce::Timer*> { &bigFuzz, &sustainerFuzz, &transFuzz, &vintageFuzz, &zeppFuzz })
+        timer->stopTimer();
 }
 
 const juce::String OndrelQX2718AudioProcessor::getName() const { return PluginIdentity::name; }
@@ -182,14 +190,7 @@ void OndrelQX2718AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer,
     if (! prepared || bufferCapacity == 0 || buffer.getNumChannels() == 0 || numInputs == 0)
         return;
 
-    // Non-finite samples would stay in every recursive filter for good.
-    for (int channel = 0; channel < juce::jmin (numInputs, buffer.getNumChannels()); ++channel)
-    {
-        auto* samples = buffer.getWritePointer (channel);
-        for (int i = 0; i < numSamples; ++i)
-            if (! std::isfinite (samples[i]))
-                samples[i] = 0.0f;
-    }
+    sanitiseInput (buffer, juce::jmin (numInputs, buffer.getNumChannels()), numSamples);
 
     const bool stereoInput = numInputs >= 2 && buffer.getNumChannels() >= 2;
     float* left = buffer.getWritePointer (0);
@@ -236,6 +237,23 @@ void OndrelQX2718AudioProcessor::processBlock (juce::AudioBuffer<float>& buffer,
 
     if (copyMonoToOutputs && buffer.getNumChannels() > 1)
         buffer.copyFrom (1, 0, buffer, 0, 0, numSamples);
+}
+
+void OndrelQX2718AudioProcessor::sanitiseInput (juce::AudioBuffer<float>& buffer, int numChannels, int numSamples) noexcept
+{
+    // A non-finite sample would stay in every recursive filter for good, and
+    // an absurd level would ring in them long after the input is sane again:
+    // the first becomes silence, the second is held at the entry limit.
+    for (int channel = 0; channel < numChannels; ++channel)
+    {
+        auto* samples = buffer.getWritePointer (channel);
+
+        for (int i = 0; i < numSamples; ++i)
+        {
+            const float x = samples[i];
+            samples[i] = std::isfinite (x) ? juce::jlimit (-inputLimit, inputLimit, x) : 0.0f;
+        }
+    }
 }
 
 void OndrelQX2718AudioProcessor::decayMeter (int numSamples)

@@ -137,6 +137,11 @@ public:
     juce::pointer_sized_int handleVstPluginCanDo (juce::int32 index, juce::pointer_sized_int value, void* ptr, float opt) override;
     juce::pointer_sized_int handleVstManufacturerSpecific (juce::int32, juce::pointer_sized_int, void*, float) override { return 0; }
 
+    /** Input samples beyond this level (+36 dB over full scale) are held at
+        it; no real signal comes near it, and the filters recover from it
+        within a block. */
+    static constexpr float inputLimit = 64.0f;
+
 private:
     void timerCallback() override;
     void runResetRoutine();
@@ -146,6 +151,7 @@ private:
     void takeCrossfadeRequest();
     void runCircuits (float* left, float* right, int numSamples, bool stereoInput);
     void runMix (float* left, float* right, int numSamples, bool stereoInput);
+    void sanitiseInput (juce::AudioBuffer<float>& buffer, int numChannels, int numSamples) noexcept;
     void decayMeter (int numSamples);
     ProgramRecord& currentRecord();
     const ProgramRecord& currentRecord() const;
