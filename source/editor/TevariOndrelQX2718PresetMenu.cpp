@@ -2,14 +2,7 @@
 
 #include "shell/OndrelQX2718AudioProcessor.h"
 #include "shell/PresetFolder.h"
-
-namespace
-{
-    std::unique_ptr<juce::XmlElement> readPresetFile (const juce::File& file)
-    {
-        return file.existsAsFile() ? juce::parseXML (file) : nullptr;
-    }
-}
+#include "shell/StateDocument.h"
 
 TevariOndrelQX2718PresetMenu::TevariOndrelQX2718PresetMenu (const juce::String& name)
     : TevariOptionMenuTree (name)
@@ -73,7 +66,7 @@ void TevariOndrelQX2718PresetMenu::checkModified (OndrelQX2718AudioProcessor* pr
     if (processor == nullptr)
         return;
 
-    if (auto document = readPresetFile (fileOf (getCurrentPreset())))
+    if (auto document = StateDocument::readPresetFile (fileOf (getCurrentPreset())))
         if (processor->presetDiffersFromCurrent (std::move (document)))
             markModified();
 }
@@ -85,7 +78,7 @@ int TevariOndrelQX2718PresetMenu::loadPreset (OndrelQX2718AudioProcessor* proces
     if (processor == nullptr || ! file.existsAsFile())
         return 0;
 
-    return processor->applyPresetDocument (juce::parseXML (file));
+    return processor->applyPresetDocument (StateDocument::readPresetFile (file));
 }
 
 bool TevariOndrelQX2718PresetMenu::savePreset (OndrelQX2718AudioProcessor* processor, const juce::File& file)
