@@ -20,6 +20,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils
+    guitarix-lv2
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
