@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 CircuitModel::CircuitModel (const char* modelName)
 {
@@ -139,10 +140,27 @@ void CircuitModel::setMaxBlockSize (int numSamples)
 }
 
 //==============================================================================
+std::uint64_t CircuitModel::pack (FadeGains gains) noexcept
+{
+    std::uint32_t wet, dry;
+    std::memcpy (&wet, &gains.wet, sizeof (wet));
+    std::memcpy (&dry, &gains.dry, sizeof (dry));
+    return ((std::uint64_t) wet << 32) | dry;
+}
+
+CircuitModel::FadeGains CircuitModel::unpack (std::uint64_t word) noexcept
+{
+    const auto wet = (std::uint32_t) (word >> 32);
+    const auto dry = (std::uint32_t) word;
+    FadeGains gains;
+    std::memcpy (&gains.wet, &wet, sizeof (wet));
+    std::memcpy (&gains.dry, &dry, sizeof (dry));
+    return gains;
+}
+
 void CircuitModel::setFade (int mode, float wet, float dry) noexcept
 {
-    wetGain.store (wet, std::memory_order_relaxed);
-    dryGain.store (dry, std::memory_order_relaxed);
+    fadeGains.store (pack ({ wet, dry }), std::memory_order_relaxed);
     fadeMode.store (mode, std::memory_order_release);
 }
 
@@ -332,8 +350,9 @@ void CircuitModel::processMono (float* samples, int numSamples)
 
 void CircuitModel::mixAndRamp (int mode, float* left, float* right, int numSamples) noexcept
 {
-    float wet = wetGain.load (std::memory_order_relaxed);
-    float dry = dryGain.load (std::memory_order_relaxed);
+    const auto startGains = fadeGains.load (std::memory_order_relaxed);
+    float wet = unpack (startGains).wet;
+    float dry = unpack (startGains).dry;
     const float step = fadeStep.load (std::memory_order_relaxed);
     const bool fadingIn = mode == engageFade || mode == unmuteFade;
     int nextMode = mode;
@@ -375,10 +394,12 @@ void CircuitModel::mixAndRamp (int mode, float* left, float* right, int numSampl
         }
     }
 
-    wetGain.store (wet, std::memory_order_relaxed);
-    dryGain.store (dry, std::memory_order_relaxed);
+    // Publish the ramped gains, and the end of the fade, only if no new fade
+    // was started meanwhile.
+    auto expectedGains = startGains;
+    if (! fadeGains.compare_exchange_strong (expectedGains, pack ({ wet, dry }), std::memory_order_relaxed))
+        return;
 
-    // Publish the end of the fade only if no new fade was started meanwhile.
     if (nextMode != mode)
     {
         int expected = mode;

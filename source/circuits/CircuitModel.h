@@ -7,6 +7,7 @@
 #include <juce_events/juce_events.h>
 
 #include <atomic>
+#include <cstdint>
 #include <vector>
 
 /** The shell every fuzz circuit runs in: five parameters and their routing,
@@ -89,8 +90,8 @@ public:
 
     //==============================================================================
     int getFadeMode() const noexcept { return fadeMode.load (std::memory_order_acquire); }
-    float getWetGain() const noexcept { return wetGain.load (std::memory_order_relaxed); }
-    float getDryGain() const noexcept { return dryGain.load (std::memory_order_relaxed); }
+    float getWetGain() const noexcept { return unpack (fadeGains.load (std::memory_order_relaxed)).wet; }
+    float getDryGain() const noexcept { return unpack (fadeGains.load (std::memory_order_relaxed)).dry; }
     int getFadeLength() const noexcept { return fadeLength.load (std::memory_order_relaxed); }
     bool isSilenced() const noexcept { return silenced.load (std::memory_order_acquire); }
     bool isEngaged() const noexcept { return engaged.load (std::memory_order_relaxed); }
@@ -157,12 +158,21 @@ private:
     // The fade hand-over. Message-thread writers (updateEngage,
     // beginOversamplingChange, timer, restart) store length, step and gains
     // first and the mode last with release; the audio thread loads the mode
-    // with acquire at the start of a block and stores its ramped gains and,
-    // at the end of a fade, the next mode (compare-exchange, so a mode set by
-    // the message thread during the block is never overwritten).
+    // with acquire at the start of a block. At the end of the block it
+    // stores its ramped gains only if they are still the ones it started
+    // from, and the next mode only if the mode is still its own (both
+    // compare-exchange), so a fade set by the message thread during the block
+    // is never overwritten. Wet and dry gains travel together in one word.
+    struct FadeGains
+    {
+        float wet, dry;
+    };
+
+    static std::uint64_t pack (FadeGains gains) noexcept;
+    static FadeGains unpack (std::uint64_t word) noexcept;
+
     std::atomic<int> fadeMode { bypassed };
     std::atomic<int> fadeLength { 4096 };
     std::atomic<float> fadeStep { 1.0f / 4096.0f };
-    std::atomic<float> wetGain { 0.0f };
-    std::atomic<float> dryGain { 1.0f };
+    std::atomic<std::uint64_t> fadeGains { pack ({ 0.0f, 1.0f }) };
 };
