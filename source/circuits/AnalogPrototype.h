@@ -7,6 +7,6 @@
 template <int Order>
 struct AnalogPrototype
 {
-    std::array<double, Order + 1> denominator {};
-    std::array<double, Order + 1> numerator {};
+    std::array<double, (std::size_t) Order + 1> denominator {};
+    std::array<double, (std::size_t) Order + 1> numerator {};
 };

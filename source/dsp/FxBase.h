@@ -23,7 +23,7 @@ public:
     /** The stored value at index (0 ... numParameters - 1); 0 without storage. */
     virtual float getParameter (int index) const
     {
-        return parameters != nullptr ? parameters[index].load (std::memory_order_relaxed) : 0.0f;
+        return parameters != nullptr ? parameters[(std::size_t) index].load (std::memory_order_relaxed) : 0.0f;
     }
 
     virtual const char* getParameterName (int index) const = 0;
@@ -45,13 +45,13 @@ protected:
         numParameters = count;
 
         for (int i = 0; i < count; ++i)
-            parameters[i].store (0.0f, std::memory_order_relaxed);
+            parameters[(std::size_t) i].store (0.0f, std::memory_order_relaxed);
     }
 
     void storeParameter (int index, float value)
     {
         if (parameters != nullptr && index >= 0 && index < numParameters)
-            parameters[index].store (value, std::memory_order_relaxed);
+            parameters[(std::size_t) index].store (value, std::memory_order_relaxed);
     }
 
     std::unique_ptr<std::atomic<float>[]> parameters;

@@ -10,7 +10,7 @@
 /** Bilinear transform of an order-N analog polynomial into the coefficients
     of z^0 ... z^-N at sample rate `rate` (no prewarping). */
 template <int N>
-std::array<double, N + 1> bilinearTransform (const double* analog, float rate)
+std::array<double, (std::size_t) N + 1> bilinearTransform (const double* analog, float rate)
 {
     auto factorial = [] (int n)
     {
@@ -22,7 +22,7 @@ std::array<double, N + 1> bilinearTransform (const double* analog, float rate)
     auto binomial = [&] (int p, int q) { return factorial (p) / (factorial (q) * factorial (p - q)); };
 
     const double k = 2.0 * (double) rate;
-    std::array<double, N + 1> digital {};
+    std::array<double, (std::size_t) N + 1> digital {};
 
     for (int n = 0; n <= N; ++n)
     {
@@ -154,7 +154,7 @@ protected:
     }
 
 private:
-    using History = std::array<double, 2 * N>; // x[n-1] ... x[n-N], y[n-1] ... y[n-N]
+    using History = std::array<double, 2 * (std::size_t) N>; // x[n-1] ... x[n-N], y[n-1] ... y[n-N]
 
     void startGlideIfPending()
     {
@@ -212,7 +212,7 @@ private:
     }
 
     double a0 = 1.0;
-    std::array<double, numCoefficients> target {}, current {}, step {};
+    std::array<double, (std::size_t) numCoefficients> target {}, current {}, step {};
     std::array<History, 2> history {};
     std::int16_t glideCounter = 0;
     bool firstUpdate = true;

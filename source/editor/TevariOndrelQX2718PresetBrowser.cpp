@@ -6,10 +6,10 @@
 #include "shell/OndrelQX2718AudioProcessor.h"
 #include "shell/PresetFolder.h"
 
-TevariOndrelQX2718PresetBrowser::TevariOndrelQX2718PresetBrowser (const juce::String& name, const juce::String& title,
-                                                                  const juce::File& rootFolder, const juce::String& filePattern,
+TevariOndrelQX2718PresetBrowser::TevariOndrelQX2718PresetBrowser (const juce::String& name, const juce::String& titleText,
+                                                                  const juce::File& root, const juce::String& pattern,
                                                                   OndrelQX2718AudioProcessor& p, TevariOndrelQX2718PresetMenu& menu)
-    : TevariFileBrowser (name, title, rootFolder, filePattern, saveMode, SkinImages::saveAsTitle,
+    : TevariFileBrowser (name, titleText, root, pattern, saveMode, SkinImages::saveAsTitle,
                          SkinImages::savePicture, SkinImages::cancelPicture, SkinImages::newFolderPicture),
       presetMenu (menu),
       processor (p),

@@ -64,6 +64,8 @@ public:
     /** setParameter, then tells the host (through the parameter object). */
     void setParameterNotifyingHost (int index, float value);
 
+    using juce::AudioProcessor::getParameterName;
+    using juce::AudioProcessor::getParameterText;
     const juce::String getParameterName (int index) override;
     const juce::String getParameterText (int index) override;
     float getParameterDefaultValue (int index) override;

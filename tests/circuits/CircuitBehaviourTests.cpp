@@ -80,9 +80,9 @@ TYPED_TEST (EveryCircuit, FactorIsCappedByTheHostRate)
 
     for (const auto& c : cases)
     {
-        TypeParam model;
-        prepare (model, c.rate, c.requested);
-        for (auto* filters : model.getClippingFilters())
+        TypeParam capped;
+        prepare (capped, c.rate, c.requested);
+        for (auto* filters : capped.getClippingFilters())
             EXPECT_EQ (filters->getActiveIndex(), c.applied) << c.rate;
     }
 }

@@ -377,5 +377,5 @@ TEST_P (HostValidation, EditorOpensAndClosesRepeatedlyDuringPlayback)
 }
 
 INSTANTIATE_TEST_SUITE_P (BuiltBinaries, HostValidation, ::testing::Values (HostedFormat::vst3, HostedFormat::lv2),
-                          [] (const auto& info) { return info.param == HostedFormat::vst3 ? std::string ("Vst3") : std::string ("Lv2"); });
+                          [] (const auto& testCase) { return testCase.param == HostedFormat::vst3 ? std::string ("Vst3") : std::string ("Lv2"); });
 }

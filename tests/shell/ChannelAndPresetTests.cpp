@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P (Statuses, PresetStatusTest, ::testing::Values (
     PresetStatusCase { "noProperties", "<tevariPatch><DeviceName/></tevariPatch>", 0, false },
     PresetStatusCase { "otherRoot", "<patch><Properties a=\"com.tevari.OndrelQX2718\"/></patch>", 0, false },
     PresetStatusCase { "notXml", "not a preset", 0, false }),
-    [] (const auto& info) { return std::string (info.param.name); });
+    [] (const auto& testCase) { return std::string (testCase.param.name); });
 
 TEST (Presets, LoadingOnChannelBLeavesChannelAUntouched)
 {
