@@ -126,7 +126,7 @@ void OndrelQX2718AudioProcessor::runResetRoutine()
     const int circuit = Parameters::circuitIndexOf (live (Parameters::fuzzType));
     activeModel.store (circuit, std::memory_order_release);
     targetModel.store (circuit, std::memory_order_release);
-    incomingModel = circuit;
+    incomingModel.store (circuit, std::memory_order_relaxed);
     crossfadeRequest.store (noRequest, std::memory_order_release);
     oldModelGain = 1.0f;
     oldModelGainStep = 0.0f;
@@ -361,7 +361,7 @@ void OndrelQX2718AudioProcessor::takeCrossfadeRequest()
         return;
     }
 
-    incomingModel = request;
+    incomingModel.store (request, std::memory_order_relaxed);
     oldModelGain = 1.0f;
     oldModelGainStep = -crossfadeStep;
     modelCrossfade.store (true, std::memory_order_release);
@@ -369,7 +369,7 @@ void OndrelQX2718AudioProcessor::takeCrossfadeRequest()
 
 void OndrelQX2718AudioProcessor::forwardKnobs()
 {
-    const int target = modelCrossfade.load (std::memory_order_relaxed) ? incomingModel
+    const int target = modelCrossfade.load (std::memory_order_relaxed) ? incomingModel.load (std::memory_order_relaxed)
                                                                         : activeModel.load (std::memory_order_relaxed);
 
     auto forward = [&] (int parameterIndex, int modelIndex, float& sent)
@@ -394,7 +394,7 @@ void OndrelQX2718AudioProcessor::forwardKnobs()
 void OndrelQX2718AudioProcessor::runCircuits (float* left, float* right, int numSamples, bool stereoInput)
 {
     const bool crossfading = modelCrossfade.load (std::memory_order_relaxed);
-    const int target = incomingModel;
+    const int target = incomingModel.load (std::memory_order_relaxed);
 
     if (crossfading)
     {
@@ -428,9 +428,12 @@ void OndrelQX2718AudioProcessor::runCircuits (float* left, float* right, int num
 
             if (oldModelGain <= gainFloor)
             {
+                // The new circuit becomes the playing one before the
+                // crossfade is seen to end, so the timer never finds a
+                // circuit in use that is neither playing nor fading in.
                 oldModelGain = 0.0f;
-                modelCrossfade.store (false, std::memory_order_release);
                 activeModel.store (target, std::memory_order_release);
+                modelCrossfade.store (false, std::memory_order_release);
             }
         }
 
@@ -499,19 +502,26 @@ void OndrelQX2718AudioProcessor::applySwitch()
         return;
 
     const int circuit = Parameters::circuitIndexOf (parameterValues[Parameters::fuzzType].load (std::memory_order_relaxed));
+
+    // The circuits the audio thread may be running: the one fading in (read
+    // first, see runCircuits) and the playing one.
+    const bool crossfading = modelCrossfade.load (std::memory_order_acquire);
+    const int fadingIn = incomingModel.load (std::memory_order_relaxed);
     const int playing = activeModel.load (std::memory_order_acquire);
     bool changed = false;
-    bool backToPlaying = false;
+    bool alreadyRunning = false;
 
     if (circuit != targetModel.load (std::memory_order_relaxed))
     {
         targetModel.store (circuit, std::memory_order_release);
 
-        // The circuit still playing is never reset: a change back to it
-        // during a crossfade just ends the crossfade.
-        if (circuit == playing)
+        // A circuit in use is never reset: a change back to the playing one
+        // during a crossfade just ends the crossfade, and a change to one
+        // still fading in (its block not yet taken up the newer request)
+        // fades it in again from where it is.
+        if (circuit == playing || (crossfading && circuit == fadingIn))
         {
-            backToPlaying = true;
+            alreadyRunning = true;
         }
         else
         {
@@ -539,7 +549,7 @@ void OndrelQX2718AudioProcessor::applySwitch()
         models[(size_t) circuit]->restart();
         crossfadeRequest.store (circuit, std::memory_order_release);
     }
-    else if (backToPlaying)
+    else if (alreadyRunning)
     {
         crossfadeRequest.store (circuit, std::memory_order_release);
     }

@@ -200,7 +200,7 @@ private:
     std::atomic<int> activeModel { 0 };          // audio thread writes, timer reads
     std::atomic<int> targetModel { 0 };          // timer writes (and reset routine), audio reads
     std::atomic<bool> modelCrossfade { false };  // audio thread writes, timer reads
-    int incomingModel = 0;                       // audio thread only: the circuit fading in
+    std::atomic<int> incomingModel { 0 };        // audio thread writes, timer reads: the circuit fading in
     std::atomic<int> crossfadeRequest { noRequest };
     std::atomic<int> oversamplingIndex { 0 };    // timer writes, audio reads
     std::atomic<bool> alignmentPending { false }; // timer raises, audio thread clears

@@ -1,5 +1,7 @@
 #include "ProcessorTestSupport.h"
 
+#include "circuits/CircuitModel.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -45,6 +47,32 @@ TEST (ProcessorSwitch, ABurstOfChangesGivesOneSwitchToTheLastValue)
     runMessageLoop (OndrelQX2718AudioProcessor::switchDelayMs + 40);
     EXPECT_FALSE (f.processor.isSwitchPending());
     EXPECT_EQ (f.processor.getTargetModelIndex(), 4);
+}
+
+TEST (ProcessorSwitch, ACircuitStillFadingInIsNeverResetUnderTheAudioThread)
+{
+    // Two switches within one (long) block: the second goes back to the
+    // circuit the audio thread is still fading in, before it has taken up
+    // the first. That circuit must keep its state and its fade.
+    ProcessorFixture f (44100.0, 512);
+    f.processor.setParameter (Parameters::fuzzType, 0.5f);
+    f.processor.applySwitch();
+    f.run (512, sine);
+    ASSERT_TRUE (f.processor.isCrossfading());
+
+    auto& fadingIn = dynamic_cast<CircuitModel&> (f.processor.getModel (2));
+    const float wetBefore = fadingIn.getWetGain();
+    ASSERT_GT (wetBefore, 0.0f);
+
+    f.processor.setParameter (Parameters::fuzzType, 0.75f);
+    f.processor.applySwitch();
+    f.processor.setParameter (Parameters::fuzzType, 0.5f);
+    f.processor.applySwitch();
+
+    EXPECT_EQ (fadingIn.getWetGain(), wetBefore);
+    f.run (512, sine);
+    EXPECT_GT (fadingIn.getWetGain(), wetBefore);
+    EXPECT_EQ (f.processor.getTargetModelIndex(), 2);
 }
 
 TEST (ProcessorSwitch, ChangingBackToThePlayingCircuitEndsTheCrossfade)
