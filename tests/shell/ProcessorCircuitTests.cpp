@@ -214,7 +214,7 @@ TEST_P (EveryCircuitAndFactor, PlaysAudibleFiniteBoundedAudioMonoAndStereo)
 }
 
 INSTANTIATE_TEST_SUITE_P (ProcessorCircuits, EveryCircuitAndFactor, ::testing::Values (44100.0, 48000.0, 96000.0, 192000.0),
-                          [] (const auto& info) { return std::to_string ((int) info.param) + "Hz"; });
+                          [] (const auto& testCase) { return std::to_string ((int) testCase.param) + "Hz"; });
 
 //==============================================================================
 float leftNote (int i) { return 0.3f * std::sin (0.0571f * (float) i); }
