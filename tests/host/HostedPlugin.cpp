@@ -107,6 +107,12 @@ juce::AudioProcessorParameter* HostedPlugin::parameter (juce::AudioPluginInstanc
     return nullptr;
 }
 
+namespace
+{
+    // Held here, for the life of the run, so the connection stays reachable.
+    void* openConnection = nullptr;
+}
+
 bool HostedPlugin::prepareDisplayForEditors()
 {
     static const bool prepared = []
@@ -129,6 +135,8 @@ bool HostedPlugin::prepareDisplayForEditors()
 
         // The connection stays open for the whole run: atoms live as long as
         // the server has a client.
+        openConnection = display;
+
         for (const char* name : { "WM_STATE", "WM_PROTOCOLS", "WM_TAKE_FOCUS", "WM_DELETE_WINDOW", "WM_CHANGE_STATE",
                                   "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN", "_NET_WM_WINDOW_TYPE", "_NET_FRAME_EXTENTS" })
             internAtom (display, name, 0);
