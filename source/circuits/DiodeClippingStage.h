@@ -69,68 +69,13 @@ public:
 
     /** Clips one channel in place (channel 0 of filters and reader).
         Audio thread. */
-    void processMono (float* samples, int numSamples) override
-    {
-        const int factor = 1 << getActiveIndex();
-        double sub[maxFactor];
-
-        for (int i = 0; i < numSamples; ++i)
-        {
-            sub[0] = (double) samples[i] * (double) factor * inputGain;
-
-            for (int k = 1; k < factor; ++k)
-                sub[k] = 0.0;
-
-            for (int k = 0; k < factor; ++k)
-                sub[k] = interpolateMono (sub[k]);
-
-            for (int k = 0; k < factor; ++k)
-                sub[k] = OpampLimiter::limit (sub[k]);
-
-            for (int k = 0; k < factor; ++k)
-                reader.Reader::processSample (&sub[k]);
-
-            for (int k = 0; k < factor; ++k)
-                sub[k] = decimateMono (sub[k]);
-
-            samples[i] = (float) sub[0];
-        }
-    }
+    void processMono (float* samples, int numSamples) override { clip (MonoBlock { samples }, numSamples); }
 
     /** Clips both channels in place, left then right at every step, with
         separate filter and reader states. Audio thread. */
     void processStereo (float* left, float* right, int numSamples) override
     {
-        const int factor = 1 << getActiveIndex();
-        double subL[maxFactor];
-        double subR[maxFactor];
-
-        for (int i = 0; i < numSamples; ++i)
-        {
-            subL[0] = (double) left[i] * (double) factor * inputGain;
-            subR[0] = (double) right[i] * (double) factor * inputGain;
-
-            for (int k = 1; k < factor; ++k)
-                subL[k] = subR[k] = 0.0;
-
-            for (int k = 0; k < factor; ++k)
-                interpolatePair (subL[k], subR[k]);
-
-            for (int k = 0; k < factor; ++k)
-            {
-                subL[k] = OpampLimiter::limit (subL[k]);
-                subR[k] = OpampLimiter::limit (subR[k]);
-            }
-
-            for (int k = 0; k < factor; ++k)
-                reader.Reader::processSamplePair (&subL[k], &subR[k]);
-
-            for (int k = 0; k < factor; ++k)
-                decimatePair (subL[k], subR[k]);
-
-            left[i] = (float) subL[0];
-            right[i] = (float) subR[0];
-        }
+        clip (StereoBlock { left, right }, numSamples);
     }
 
     /** Constant gain in front of the clipper (before the factor). */
@@ -143,6 +88,168 @@ protected:
     Reader reader; // the limiter keeps no state, so its static form serves every stage
 
 private:
+    // The block in place, one channel (double) or both together (DoublePair).
+    struct MonoBlock
+    {
+        float* samples;
+
+        using Value = double;
+        Value read (int i) const noexcept { return (double) samples[i]; }
+        void write (int i, Value v) const noexcept { samples[i] = (float) v; }
+        static Value all (double v) noexcept { return v; }
+    };
+
+    struct StereoBlock
+    {
+        float* left;
+        float* right;
+
+        using Value = DoublePair;
+        Value read (int i) const noexcept { return DoublePair::of ((double) left[i], (double) right[i]); }
+        void write (int i, Value v) const noexcept
+        {
+            left[i] = (float) v.first();
+            right[i] = (float) v.second();
+        }
+        static Value all (double v) noexcept { return DoublePair::both (v); }
+    };
+
+    /** What a block loop keeps in registers: the table run and the filter heads. */
+    struct Loop
+    {
+        typename Reader::Run run;
+        OversamplingHistory::Heads up, down;
+    };
+
+    Loop beginLoop (MonoBlock) noexcept { return { reader.beginRun(), up.firstChannelHeads(), down.firstChannelHeads() }; }
+    Loop beginLoop (StereoBlock) noexcept { return { reader.beginRun(), up.pairHeads(), down.pairHeads() }; }
+
+    void endLoop (MonoBlock, const Loop& loop) noexcept
+    {
+        reader.endRun (loop.run);
+        up.setFirstChannelHeads (loop.up);
+        down.setFirstChannelHeads (loop.down);
+    }
+
+    void endLoop (StereoBlock, const Loop& loop) noexcept
+    {
+        reader.endRun (loop.run);
+        up.setPairHeads (loop.up);
+        down.setPairHeads (loop.down);
+    }
+
+    ONDREL_ALWAYS_INLINE double interpolate (Loop& loop, double x) noexcept { return up.stepFirst (loop.up, x, stepCoefficients); }
+    ONDREL_ALWAYS_INLINE DoublePair interpolate (Loop& loop, DoublePair x) noexcept { return up.stepBoth (loop.up, x, stepCoefficients); }
+    ONDREL_ALWAYS_INLINE double decimate (Loop& loop, double x) noexcept { return down.stepFirst (loop.down, x, stepCoefficients); }
+    ONDREL_ALWAYS_INLINE DoublePair decimate (Loop& loop, DoublePair x) noexcept { return down.stepBoth (loop.down, x, stepCoefficients); }
+
+    /** Limiter, then table (left before right). */
+    ONDREL_ALWAYS_INLINE static double shape (Loop& loop, double x) noexcept
+    {
+        return Reader::lookup (loop.run, OpampLimiter::limit (x), 0);
+    }
+
+    ONDREL_ALWAYS_INLINE static DoublePair shape (Loop& loop, DoublePair x) noexcept
+    {
+        const double left = Reader::lookup (loop.run, OpampLimiter::limit (x.first()), 0);
+        const double right = Reader::lookup (loop.run, OpampLimiter::limit (x.second()), 1);
+        return DoublePair::of (left, right);
+    }
+
+    template <typename Block>
+    void clip (Block block, int numSamples)
+    {
+        switch (getActiveIndex())
+        {
+            case 1:  clipOversampled<2> (block, numSamples); break;
+            case 2:  clipOversampled<4> (block, numSamples); break;
+            case 3:  clipOversampled<8> (block, numSamples); break;
+            default: clipAtHostRate (block, numSamples); break;
+        }
+    }
+
+    /** At 1x (filters off): the limiter and the table on input x gain. */
+    template <typename Block>
+    void clipAtHostRate (Block block, int numSamples)
+    {
+        Loop loop = beginLoop (block);
+
+        for (int i = 0; i < numSamples; ++i)
+            block.write (i, shape (loop, block.read (i) * Block::all (1.0) * Block::all (inputGain)));
+
+        endLoop (block, loop);
+    }
+
+    // Oversampled, the work of one sub-sample is three steps, each part of
+    // its own recursion: interpolation, then limiter and table, then
+    // decimation. Done in that order sub-sample by sub-sample, each step
+    // waits for the one before it and the processor idles on the latency of
+    // one chain at a time. So the steps are staggered: each pass interpolates
+    // sub-sample t, shapes t - 1 and decimates t - 2. Every recursion still
+    // takes its sub-samples in order and in the same arithmetic, so the
+    // values are those of running each step over all sub-samples in turn,
+    // but the three chains are in flight together. The stagger fills at the
+    // start of the block and drains at its end, so nothing is left half
+    // done between blocks. The factor is a template argument so the passes
+    // of a frame are written out; the filters are on exactly when the factor
+    // is above 1 (loadFilters sets both from the same index).
+    template <int factor, typename Block>
+    void clipOversampled (Block block, int numSamples)
+    {
+        using Value = typename Block::Value;
+
+        if (numSamples <= 0)
+            return;
+
+        Loop loop = beginLoop (block);
+        Value interpolated {}, shaped {}; // sub-samples t - 1 and t - 2
+
+        framePasses<factor, false> (block, 0, loop, interpolated, shaped);
+
+        for (int i = 1; i < numSamples; ++i)
+            framePasses<factor, true> (block, i, loop, interpolated, shaped);
+
+        // Drain: decimate the last frame's next-to-last sub-sample, shape and
+        // decimate its last.
+        const Value nextToLast = decimate (loop, shaped);
+        if constexpr (factor == 2)
+            block.write (numSamples - 1, nextToLast);
+        decimate (loop, shape (loop, interpolated));
+
+        endLoop (block, loop);
+    }
+
+    /** The factor passes of frame i. Unless primed (the first frame of a
+        block), the first two passes have nothing to shape or decimate yet. */
+    template <int factor, bool primed, typename Block>
+    ONDREL_ALWAYS_INLINE void framePasses (Block block, int i, Loop& loop, typename Block::Value& interpolated,
+                                           typename Block::Value& shaped)
+    {
+        using Value = typename Block::Value;
+        const Value input = block.read (i) * Block::all ((double) factor) * Block::all (inputGain);
+
+        ONDREL_UNROLL_FULLY
+        for (int k = 0; k < factor; ++k)
+        {
+            // Decimation of sub-sample t - 2: sub-sample 0 of this frame at
+            // k = 2, or of the frame before at k = 0 when the factor is 2.
+            if (primed || k >= 2)
+            {
+                const Value decimated = decimate (loop, shaped);
+
+                if (k == 2)
+                    block.write (i, decimated);
+                else if (factor == 2 && k == 0)
+                    block.write (i - 1, decimated);
+            }
+
+            if (primed || k >= 1)
+                shaped = shape (loop, interpolated);
+
+            interpolated = interpolate (loop, k == 0 ? input : Block::all (0.0));
+        }
+    }
+
     const char* tablePrefix;
     const double inputGain;
     bool tableLoaded = false;

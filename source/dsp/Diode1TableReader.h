@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dsp/DiodeTableBuffers.h"
+#include "dsp/Inlining.h"
 #include "dsp/ModuleBase.h"
 
 #include <string>
@@ -47,17 +48,31 @@ public:
     bool hasActiveTable() const { return tables.active() != nullptr; }
     int getPoints() const { return points; }
 
+    /** What a run of lookups reads, taken once per block: the active curve
+        and its geometry (the single-precision values widened once). */
+    struct Run
+    {
+        const float* table;
+        double inputOffset, inputScale;
+        int points;
+    };
+
+    Run beginRun() const noexcept { return { tables.active(), inputOffset, inputScale, points }; }
+    void endRun (const Run&) noexcept {}
+
     /** Cubic Lagrange lookup through four neighbouring points, rounded to
         single precision; the edges hold the first value and the value at
-        position points - 2. Audio thread. */
-    inline double lookup (double x) const
+        position points - 2. The curve keeps no state, so the channel does
+        not matter. Audio thread. */
+    ONDREL_ALWAYS_INLINE static double lookup (const Run& run, double x, int /*channel*/ = 0) noexcept
     {
-        const float* t = tables.active();
+        const float* t = run.table;
 
         if (t == nullptr)
             return 0.0;
 
-        const double u = (inputOffset + x) * inputScale;
+        const int points = run.points;
+        const double u = (run.inputOffset + x) * run.inputScale;
 
         if (! (u < (double) (points - 2)))
             return u >= 0.0 ? (double) t[points - 2] : (double) t[0];
@@ -73,6 +88,9 @@ public:
                        - p * (p - 1.0) * (p - 3.0) * 0.5 * t[i + 1] + p * (p - 1.0) * (p - 2.0) * sixth * t[i + 2];
         return (double) (float) y;
     }
+
+    /** A single lookup. */
+    double lookup (double x) const noexcept { return lookup (beginRun(), x); }
 
 private:
     void installStandbyTable();

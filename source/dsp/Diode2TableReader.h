@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dsp/DiodeTableBuffers.h"
+#include "dsp/Inlining.h"
 #include "dsp/ModuleBase.h"
 
 #include <string>
@@ -54,30 +55,65 @@ public:
     int getRows() const { return rows; }
     int getColumns() const { return columns; }
 
-    /** Bilinear lookup; the result becomes the channel's state. Audio thread. */
-    inline double lookup (double x, int channel)
+    /** What a run of lookups reads, taken once per block so that it stays
+        in registers: the active table, its geometry (the single-precision
+        values widened once, which is what every lookup did) and the
+        channel states. */
+    struct Run
     {
-        const float* t = tables.active();
+        const float* table;
+        double inputOffset, inputScale, stateOffset, stateScale;
+        int lastRow, lastColumn, columns;
+        double state[2];
+    };
+
+    Run beginRun() const noexcept
+    {
+        return { tables.active(), inputOffset, inputScale, stateOffset, stateScale,
+                 lastRow,         lastColumn,  columns,    { channelState[0], channelState[1] } };
+    }
+
+    /** Keeps the channel states a run has reached. */
+    void endRun (const Run& run) noexcept
+    {
+        channelState[0] = run.state[0];
+        channelState[1] = run.state[1];
+    }
+
+    /** Bilinear lookup; the result becomes the channel's state. Audio thread. */
+    ONDREL_ALWAYS_INLINE static double lookup (Run& run, double x, int channel) noexcept
+    {
+        const float* t = run.table;
 
         if (t == nullptr)
-            return channelState[channel] = 0.0;
+            return run.state[channel] = 0.0;
 
         int i0, i1, j0, j1;
         double fu, fv;
-        locate ((inputOffset + x) * inputScale, lastRow, i0, i1, fu);
-        locate ((stateOffset + channelState[channel]) * stateScale, lastColumn, j0, j1, fv);
+        locate ((run.inputOffset + x) * run.inputScale, run.lastRow, i0, i1, fu);
+        locate ((run.stateOffset + run.state[channel]) * run.stateScale, run.lastColumn, j0, j1, fv);
 
+        const int columns = run.columns;
         const double y = t[i0 * columns + j0] * (1.0 - fu) * (1.0 - fv) + t[i1 * columns + j0] * fu * (1.0 - fv)
                        + t[i0 * columns + j1] * (1.0 - fu) * fv + t[i1 * columns + j1] * fu * fv;
 
-        channelState[channel] = y;
+        run.state[channel] = y;
+        return y;
+    }
+
+    /** A single lookup on the stored state. */
+    double lookup (double x, int channel) noexcept
+    {
+        Run run = beginRun();
+        const double y = lookup (run, x, channel);
+        endRun (run);
         return y;
     }
 
 private:
     /** Grid cell of a scaled coordinate; edges clamp without extrapolation
         (a non-number lands on the first cell, so state can never stay NaN). */
-    static inline void locate (double u, int last, int& low, int& high, double& fraction)
+    ONDREL_ALWAYS_INLINE static void locate (double u, int last, int& low, int& high, double& fraction)
     {
         if (u >= (double) last)
         {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dsp/Inlining.h"
 #include "dsp/ModuleBase.h"
 
 #include <cmath>
@@ -15,7 +16,7 @@ public:
     static constexpr double ceiling = 4.4;
 
     /** Limits one value; audio thread. */
-    static double limit (double x) noexcept
+    ONDREL_ALWAYS_INLINE static double limit (double x) noexcept
     {
         const double magnitude = std::abs (x);
         double gain = 1.0;

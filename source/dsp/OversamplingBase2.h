@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dsp/Inlining.h"
 #include "dsp/OversamplingFilter.h"
 
 /** The up- and down-sampling filters of a clipping stage. The stage zero-
@@ -19,13 +20,11 @@ public:
         initialiseFilters();
     }
 
-    /** Zeroes the four filter histories. */
+    /** Zeroes the filter histories (both filters, both channels). */
     virtual void clearFilterState()
     {
-        upLeft.clear();
-        downLeft.clear();
-        upRight.clear();
-        downRight.clear();
+        up.clear();
+        down.clear();
     }
 
     virtual void initialiseFilters() {}
@@ -44,6 +43,7 @@ public:
     virtual void loadFilters()
     {
         OversamplingFilter::loadSet (requestedIndex, numerator, denominator);
+        stepCoefficients.load (numerator, denominator);
         activeIndex = requestedIndex;
         filtersEnabled = requestedIndex != 0;
         clearFilterState();
@@ -59,35 +59,27 @@ public:
     void setBaseRate (float hostRate) { baseRate = hostRate; }
 
     /** Interpolation step on one sub-sample of channel 0. Audio thread. */
-    inline double interpolateMono (double x)
+    ONDREL_ALWAYS_INLINE double interpolateMono (double x)
     {
-        return filtersEnabled ? OversamplingFilter::step (upLeft, x, numerator, denominator) : x;
+        return filtersEnabled ? up.stepFirst (x, stepCoefficients) : x;
     }
 
     /** Interpolation step on a sub-sample pair (left: channel 0, right: channel 1). */
-    inline void interpolatePair (double& left, double& right)
+    ONDREL_ALWAYS_INLINE DoublePair interpolatePair (DoublePair x)
     {
-        if (! filtersEnabled)
-            return;
-
-        left = OversamplingFilter::step (upLeft, left, numerator, denominator);
-        right = OversamplingFilter::step (upRight, right, numerator, denominator);
+        return filtersEnabled ? up.stepBoth (x, stepCoefficients) : x;
     }
 
     /** Decimation step on one sub-sample of channel 0. */
-    inline double decimateMono (double x)
+    ONDREL_ALWAYS_INLINE double decimateMono (double x)
     {
-        return filtersEnabled ? OversamplingFilter::step (downLeft, x, numerator, denominator) : x;
+        return filtersEnabled ? down.stepFirst (x, stepCoefficients) : x;
     }
 
     /** Decimation step on a sub-sample pair. */
-    inline void decimatePair (double& left, double& right)
+    ONDREL_ALWAYS_INLINE DoublePair decimatePair (DoublePair x)
     {
-        if (! filtersEnabled)
-            return;
-
-        left = OversamplingFilter::step (downLeft, left, numerator, denominator);
-        right = OversamplingFilter::step (downRight, right, numerator, denominator);
+        return filtersEnabled ? down.stepBoth (x, stepCoefficients) : x;
     }
 
 protected:
@@ -98,5 +90,6 @@ protected:
     float effectiveRate = 44100.0f;
     double numerator[15] {};
     double denominator[15] {};
-    OversamplingHistory upLeft, downLeft, upRight, downRight;
+    OversamplingStepCoefficients stepCoefficients; // the loaded set as the steps read it
+    OversamplingHistory up, down;                  // interpolation and decimation, both channels each
 };

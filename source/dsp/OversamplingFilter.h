@@ -1,17 +1,210 @@
 #pragma once
 
+#include "dsp/DoublePair.h"
+#include "dsp/Inlining.h"
 #include "dsp/OversamplingCoefficients.h"
 
-#include <array>
 #include <cstring>
+#include <type_traits>
 
-/** One history of the 14th-order oversampling lowpass: x[0 ... 14] then
-    y[0 ... 14], contiguous. x[0] takes the new input, y[0] is scratch. */
-struct OversamplingHistory
+/** The coefficients of one factor in the form a filter step reads them:
+    b0 ... b7 (the numerator is symmetric) and a1 ... a14 (a0 = 1 is not
+    used), once as plain doubles and once with each value in both halves of
+    a pair, so a stereo step loads them without shuffling. */
+struct OversamplingStepCoefficients
 {
-    std::array<double, 30> values {};
+    double b[8] {};
+    double a[15] {};
+    DoublePair bBoth[8] {};
+    DoublePair aBoth[15] {};
 
-    void clear() { values.fill (0.0); }
+    /** Takes b0 ... b7 and a0 ... a14 from 15-element numerator and denominator arrays. */
+    void load (const double* numerator, const double* denominator) noexcept
+    {
+        for (int k = 0; k < 8; ++k)
+        {
+            b[k] = numerator[k];
+            bBoth[k] = DoublePair::both (numerator[k]);
+        }
+
+        for (int k = 0; k < 15; ++k)
+        {
+            a[k] = denominator[k];
+            aBoth[k] = DoublePair::both (denominator[k]);
+        }
+    }
+};
+
+/** Both channels' histories of one 14th-order lowpass (the interpolation or
+    the decimation filter of a stage).
+
+    The 15 inputs x[0 ... 14] and the 14 outputs y[1 ... 14] of each channel
+    live in rings stored twice over: a step moves the head back by one slot
+    and writes the new value into both copies, so the values a step reads are
+    always contiguous and nothing is shifted. The channels sit side by side
+    in every slot, so a stereo step reads one register per tap. A mono step
+    moves channel 0's heads only; channel 1 is brought back into line the
+    next time both channels step. */
+class OversamplingHistory
+{
+public:
+    static constexpr int inputTaps = 15;
+    static constexpr int outputTaps = 14;
+
+    void clear() noexcept
+    {
+        std::memset (x, 0, sizeof (x));
+        std::memset (y, 0, sizeof (y));
+        xHead[0] = xHead[1] = 0;
+        yHead[0] = yHead[1] = 0;
+    }
+
+    /** Where the newest input and output of a channel sit. A loop over a
+        block takes them once, steps with them in registers and hands them
+        back at the end. */
+    struct Heads
+    {
+        int x, y;
+    };
+
+    /** Channel 0's heads, for mono steps. */
+    Heads firstChannelHeads() const noexcept { return { xHead[0], yHead[0] }; }
+    void setFirstChannelHeads (Heads heads) noexcept
+    {
+        xHead[0] = heads.x;
+        yHead[0] = heads.y;
+    }
+
+    /** The heads both channels share in stereo steps (channel 1 is first
+        brought into line if mono steps moved channel 0 alone). */
+    Heads pairHeads() noexcept
+    {
+        if (xHead[1] != xHead[0] || yHead[1] != yHead[0])
+            bringSecondChannelInLine();
+
+        return { xHead[0], yHead[0] };
+    }
+
+    void setPairHeads (Heads heads) noexcept
+    {
+        xHead[0] = xHead[1] = heads.x;
+        yHead[0] = yHead[1] = heads.y;
+    }
+
+    /** One filter step of channel 0 alone; returns the filtered sample. */
+    ONDREL_ALWAYS_INLINE double stepFirst (Heads& heads, double input, const OversamplingStepCoefficients& c) noexcept
+    {
+        const int h = heads.x = previousSlot (heads.x, inputTaps);
+        double* xp = x[h];
+        xp[0] = xp[2 * inputTaps] = input;
+        const double* yp = y[heads.y];
+
+        const double result = evaluate<double> ([xp] (int k) { return xp[2 * k]; },
+                                                [yp] (int k) { return yp[2 * (k - 1)]; }, c.b, c.a);
+
+        const int g = heads.y = previousSlot (heads.y, outputTaps);
+        y[g][0] = y[g + outputTaps][0] = result;
+        return result;
+    }
+
+    /** One filter step of both channels with the same coefficients; the
+        heads must come from pairHeads. */
+    ONDREL_ALWAYS_INLINE DoublePair stepBoth (Heads& heads, DoublePair input, const OversamplingStepCoefficients& c) noexcept
+    {
+        const int h = heads.x = previousSlot (heads.x, inputTaps);
+        double* xp = x[h];
+        input.store (xp);
+        input.store (xp + 2 * inputTaps);
+        const double* yp = y[heads.y];
+
+        const DoublePair result = evaluate<DoublePair> ([xp] (int k) { return DoublePair::load (xp + 2 * k); },
+                                                        [yp] (int k) { return DoublePair::load (yp + 2 * (k - 1)); },
+                                                        c.bBoth, c.aBoth);
+
+        const int g = heads.y = previousSlot (heads.y, outputTaps);
+        result.store (y[g]);
+        result.store (y[g + outputTaps]);
+        return result;
+    }
+
+    /** Single steps with the stored heads, for use outside block loops. */
+    double stepFirst (double input, const OversamplingStepCoefficients& c) noexcept
+    {
+        Heads heads = firstChannelHeads();
+        const double result = stepFirst (heads, input, c);
+        setFirstChannelHeads (heads);
+        return result;
+    }
+
+    DoublePair stepBoth (DoublePair input, const OversamplingStepCoefficients& c) noexcept
+    {
+        Heads heads = pairHeads();
+        const DoublePair result = stepBoth (heads, input, c);
+        setPairHeads (heads);
+        return result;
+    }
+
+private:
+    ONDREL_ALWAYS_INLINE static int previousSlot (int head, int size) noexcept { return head == 0 ? size - 1 : head - 1; }
+
+    /** The step's arithmetic, for one channel (double) or both (DoublePair):
+        the paired numerator left to right, then the feedback terms one by
+        one, then the denormal offset added and removed. */
+    template <typename T, typename Input, typename Output>
+    ONDREL_ALWAYS_INLINE static T evaluate (Input xs, Output ys, const T* b, const T* a) noexcept
+    {
+        T acc = b[0] * (xs (0) + xs (14)) + b[1] * (xs (1) + xs (13)) + b[2] * (xs (2) + xs (12)) + b[3] * (xs (3) + xs (11))
+              + b[4] * (xs (4) + xs (10)) + b[5] * (xs (5) + xs (9)) + b[6] * (xs (6) + xs (8)) + b[7] * xs (7);
+        acc = acc - a[1] * ys (1) - a[2] * ys (2) - a[3] * ys (3) - a[4] * ys (4) - a[5] * ys (5) - a[6] * ys (6)
+            - a[7] * ys (7) - a[8] * ys (8) - a[9] * ys (9) - a[10] * ys (10) - a[11] * ys (11) - a[12] * ys (12)
+            - a[13] * ys (13) - a[14] * ys (14);
+
+        const T offset = offsetOf<T>();
+        return (acc + offset) - offset;
+    }
+
+    template <typename T>
+    static T offsetOf() noexcept
+    {
+        if constexpr (std::is_same_v<T, double>)
+            return 1e-20;
+        else
+            return DoublePair::both (1e-20);
+    }
+
+    /** After mono steps channel 1's values sit where its own heads left
+        them: copy them, in order, to where the shared heads are. */
+    ONDREL_NEVER_INLINE void bringSecondChannelInLine() noexcept
+    {
+        double inputs[inputTaps], outputs[outputTaps];
+
+        for (int k = 0; k < inputTaps; ++k)
+            inputs[k] = x[xHead[1] + k][1];
+        for (int k = 0; k < outputTaps; ++k)
+            outputs[k] = y[yHead[1] + k][1];
+
+        for (int k = 0; k < inputTaps; ++k)
+        {
+            const int slot = (xHead[0] + k) % inputTaps;
+            x[slot][1] = x[slot + inputTaps][1] = inputs[k];
+        }
+
+        for (int k = 0; k < outputTaps; ++k)
+        {
+            const int slot = (yHead[0] + k) % outputTaps;
+            y[slot][1] = y[slot + outputTaps][1] = outputs[k];
+        }
+
+        xHead[1] = xHead[0];
+        yHead[1] = yHead[0];
+    }
+
+    // x[xHead + k] is the input k steps ago, y[yHead + k - 1] the output k
+    // steps ago; [.][0] is channel 0 (left or mono), [.][1] channel 1.
+    alignas (16) double x[2 * inputTaps][2] {};
+    alignas (16) double y[2 * outputTaps][2] {};
+    int xHead[2] { 0, 0 };
+    int yHead[2] { 0, 0 };
 };
 
 namespace OversamplingFilter
@@ -42,26 +235,5 @@ namespace OversamplingFilter
             std::memset (numerator, 0, sizeof (double) * 15);
             std::memset (denominator, 0, sizeof (double) * 15);
         }
-    }
-
-    /** One filter step in place on one history; returns the filtered sample.
-        The sums run left to right in the paired form of the symmetric
-        numerator, then the feedback terms one by one. */
-    inline double step (OversamplingHistory& history, double input, const double* b, const double* a) noexcept
-    {
-        double* x = history.values.data();
-        double* y = x + 15;
-        x[0] = input;
-
-        double acc = b[0] * (x[0] + x[14]) + b[1] * (x[1] + x[13]) + b[2] * (x[2] + x[12]) + b[3] * (x[3] + x[11])
-                   + b[4] * (x[4] + x[10]) + b[5] * (x[5] + x[9]) + b[6] * (x[6] + x[8]) + b[7] * x[7];
-        acc = acc - a[1] * y[1] - a[2] * y[2] - a[3] * y[3] - a[4] * y[4] - a[5] * y[5] - a[6] * y[6] - a[7] * y[7]
-            - a[8] * y[8] - a[9] * y[9] - a[10] * y[10] - a[11] * y[11] - a[12] * y[12] - a[13] * y[13] - a[14] * y[14];
-
-        y[0] = acc + 1e-20;
-        std::memmove (x + 1, x, sizeof (double) * 14);
-        std::memmove (y + 2, y + 1, sizeof (double) * 13);
-        y[1] = y[0] - 1e-20;
-        return y[1];
     }
 }
