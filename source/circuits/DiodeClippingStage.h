@@ -138,10 +138,25 @@ private:
         down.setPairHeads (loop.down);
     }
 
-    ONDREL_ALWAYS_INLINE double interpolate (Loop& loop, double x) noexcept { return up.stepFirst (loop.up, x, stepCoefficients); }
-    ONDREL_ALWAYS_INLINE DoublePair interpolate (Loop& loop, DoublePair x) noexcept { return up.stepBoth (loop.up, x, stepCoefficients); }
-    ONDREL_ALWAYS_INLINE double decimate (Loop& loop, double x) noexcept { return down.stepFirst (loop.down, x, stepCoefficients); }
-    ONDREL_ALWAYS_INLINE DoublePair decimate (Loop& loop, DoublePair x) noexcept { return down.stepBoth (loop.down, x, stepCoefficients); }
+    ONDREL_ALWAYS_INLINE double interpolate (Loop& loop, double x) noexcept
+    {
+        return up.stepFirst (loop.up, x, stepCoefficients);
+    }
+
+    ONDREL_ALWAYS_INLINE DoublePair interpolate (Loop& loop, DoublePair x) noexcept
+    {
+        return up.stepBoth (loop.up, x, stepCoefficients);
+    }
+
+    ONDREL_ALWAYS_INLINE double decimate (Loop& loop, double x) noexcept
+    {
+        return down.stepFirst (loop.down, x, stepCoefficients);
+    }
+
+    ONDREL_ALWAYS_INLINE DoublePair decimate (Loop& loop, DoublePair x) noexcept
+    {
+        return down.stepBoth (loop.down, x, stepCoefficients);
+    }
 
     /** Limiter, then table (left before right). */
     ONDREL_ALWAYS_INLINE static double shape (Loop& loop, double x) noexcept
@@ -175,7 +190,7 @@ private:
         Loop loop = beginLoop (block);
 
         for (int i = 0; i < numSamples; ++i)
-            block.write (i, shape (loop, block.read (i) * Block::all (1.0) * Block::all (inputGain)));
+            block.write (i, shape (loop, scaledInput<1> (block, i)));
 
         endLoop (block, loop);
     }
@@ -185,14 +200,35 @@ private:
     // decimation. Done in that order sub-sample by sub-sample, each step
     // waits for the one before it and the processor idles on the latency of
     // one chain at a time. So the steps are staggered: each pass interpolates
-    // sub-sample t, shapes t - 1 and decimates t - 2. Every recursion still
-    // takes its sub-samples in order and in the same arithmetic, so the
-    // values are those of running each step over all sub-samples in turn,
-    // but the three chains are in flight together. The stagger fills at the
-    // start of the block and drains at its end, so nothing is left half
-    // done between blocks. The factor is a template argument so the passes
-    // of a frame are written out; the filters are on exactly when the factor
-    // is above 1 (loadFilters sets both from the same index).
+    // sub-sample t, shapes t - shapeLag and decimates t - decimateLag. Every
+    // recursion still takes its sub-samples in order and in the same
+    // arithmetic, so the values are those of running each step over all
+    // sub-samples in turn, but the three chains are in flight together. The
+    // stagger fills at the start of the block and drains at its end, so
+    // nothing is left half done between blocks. The factor is a template
+    // argument so the passes of a frame are written out; the filters are on
+    // exactly when the factor is above 1 (loadFilters sets both from the
+    // same index).
+    static constexpr int shapeLag = 3;
+    static constexpr int decimateLag = 6;
+
+    /** Sub-samples between the steps: interpolated and waiting to be shaped,
+        shaped and waiting to be decimated; [0] is the oldest. */
+    template <typename Value>
+    struct Stagger
+    {
+        Value toShape[shapeLag] {};
+        Value toDecimate[decimateLag - shapeLag] {};
+
+        template <int n>
+        ONDREL_ALWAYS_INLINE static void push (Value (&queue)[n], Value v) noexcept
+        {
+            for (int j = 0; j + 1 < n; ++j)
+                queue[j] = queue[j + 1];
+            queue[n - 1] = v;
+        }
+    };
+
     template <int factor, typename Block>
     void clipOversampled (Block block, int numSamples)
     {
@@ -202,51 +238,77 @@ private:
             return;
 
         Loop loop = beginLoop (block);
-        Value interpolated {}, shaped {}; // sub-samples t - 1 and t - 2
+        Stagger<Value> stagger;
 
-        framePasses<factor, false> (block, 0, loop, interpolated, shaped);
+        // The first frames, until every step has a sub-sample to work on.
+        constexpr int fillingFrames = (decimateLag + factor - 1) / factor;
+        const int filling = numSamples < fillingFrames ? numSamples : fillingFrames;
+        const Value zero = Block::all (0.0);
 
-        for (int i = 1; i < numSamples; ++i)
-            framePasses<factor, true> (block, i, loop, interpolated, shaped);
+        for (int t = 0; t < filling * factor; ++t)
+        {
+            const Value input = t % factor == 0 ? scaledInput<factor> (block, t / factor) : zero;
+            pass (block, loop, stagger, input, t, true, t >= shapeLag, t >= decimateLag, factor);
+        }
 
-        // Drain: decimate the last frame's next-to-last sub-sample, shape and
-        // decimate its last.
-        const Value nextToLast = decimate (loop, shaped);
-        if constexpr (factor == 2)
-            block.write (numSamples - 1, nextToLast);
-        decimate (loop, shape (loop, interpolated));
+        for (int i = filling; i < numSamples; ++i)
+            framePasses<factor> (block, i, loop, stagger);
+
+        // Drain: shape and decimate what is still on its way.
+        const int end = numSamples * factor;
+        for (int t = end; t < end + decimateLag; ++t)
+            pass (block, loop, stagger, zero, t, false, t - shapeLag < end && t >= shapeLag, t >= decimateLag, factor);
 
         endLoop (block, loop);
     }
 
-    /** The factor passes of frame i. Unless primed (the first frame of a
-        block), the first two passes have nothing to shape or decimate yet. */
-    template <int factor, bool primed, typename Block>
-    ONDREL_ALWAYS_INLINE void framePasses (Block block, int i, Loop& loop, typename Block::Value& interpolated,
-                                           typename Block::Value& shaped)
+    /** Sub-sample 0 of frame i: the input times the factor (which makes up
+        for the zero-stuffing), times the stage gain. */
+    template <int factor, typename Block>
+    ONDREL_ALWAYS_INLINE typename Block::Value scaledInput (Block block, int i) const noexcept
     {
-        using Value = typename Block::Value;
-        const Value input = block.read (i) * Block::all ((double) factor) * Block::all (inputGain);
+        return block.read (i) * Block::all ((double) factor) * Block::all (inputGain);
+    }
+
+    /** One pass with the steps to take given at run time (filling and draining). */
+    template <typename Block, typename Value>
+    void pass (Block block, Loop& loop, Stagger<Value>& stagger, Value input, int t, bool interpolating, bool shaping,
+               bool decimating, int factor)
+    {
+        if (decimating)
+        {
+            const Value decimated = decimate (loop, stagger.toDecimate[0]);
+            const int g = t - decimateLag;
+            if (g % factor == 0)
+                block.write (g / factor, decimated);
+        }
+
+        // Every pass moves both queues on by one, busy or not.
+        Stagger<Value>::push (stagger.toDecimate, shaping ? shape (loop, stagger.toShape[0]) : Value {});
+
+        if (interpolating)
+            Stagger<Value>::push (stagger.toShape, interpolate (loop, input));
+        else
+            Stagger<Value>::push (stagger.toShape, Value {});
+    }
+
+    /** The factor passes of frame i, every step busy. */
+    template <int factor, typename Block, typename Value>
+    ONDREL_ALWAYS_INLINE void framePasses (Block block, int i, Loop& loop, Stagger<Value>& stagger)
+    {
+        const Value input = scaledInput<factor> (block, i);
 
         ONDREL_UNROLL_FULLY
         for (int k = 0; k < factor; ++k)
         {
-            // Decimation of sub-sample t - 2: sub-sample 0 of this frame at
-            // k = 2, or of the frame before at k = 0 when the factor is 2.
-            if (primed || k >= 2)
-            {
-                const Value decimated = decimate (loop, shaped);
+            const Value decimated = decimate (loop, stagger.toDecimate[0]);
 
-                if (k == 2)
-                    block.write (i, decimated);
-                else if (factor == 2 && k == 0)
-                    block.write (i - 1, decimated);
-            }
+            // Sub-sample i * factor + k - decimateLag is sub-sample 0 of its frame.
+            if ((k - decimateLag) % factor == 0)
+                block.write (i + (k - decimateLag) / factor, decimated);
 
-            if (primed || k >= 1)
-                shaped = shape (loop, interpolated);
-
-            interpolated = interpolate (loop, k == 0 ? input : Block::all (0.0));
+            Stagger<Value>::push (stagger.toDecimate, shape (loop, stagger.toShape[0]));
+            Stagger<Value>::push (stagger.toShape, interpolate (loop, k == 0 ? input : Block::all (0.0)));
         }
     }
 

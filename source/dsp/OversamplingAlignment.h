@@ -31,7 +31,8 @@ public:
     /** Loads the set of requestedIndex limited by the rate; histories stay. */
     void updateCoefficients() override
     {
-        effectiveIndex = OversamplingFilter::limitIndex (requestedIndex < 0 ? 0 : (requestedIndex > 3 ? 3 : requestedIndex), sampleRate);
+        const int requested = requestedIndex < 0 ? 0 : (requestedIndex > 3 ? 3 : requestedIndex);
+        effectiveIndex = OversamplingFilter::limitIndex (requested, sampleRate);
         OversamplingFilter::loadSet (effectiveIndex, numerator, denominator);
         stepCoefficients.load (numerator, denominator);
     }
