@@ -220,10 +220,10 @@ private:
         Value toShape[shapeLag] {};
         Value toDecimate[decimateLag - shapeLag] {};
 
-        template <int n>
+        template <std::size_t n>
         ONDREL_ALWAYS_INLINE static void push (Value (&queue)[n], Value v) noexcept
         {
-            for (int j = 0; j + 1 < n; ++j)
+            for (std::size_t j = 0; j + 1 < n; ++j)
                 queue[j] = queue[j + 1];
             queue[n - 1] = v;
         }

@@ -99,7 +99,9 @@ TEST (DiodeTableImages, TablesAreOddMonotonicAndBounded)
                 ASSERT_EQ (v, -t[(512 - i) * 513 + (512 - j)]) << prefix << " " << i << " " << j;
                 ASSERT_LT (std::abs (v), bound) << prefix;
                 if (i > 0)
+                {
                     ASSERT_GE (v, t[(i - 1) * 513 + j]) << prefix << " " << i << " " << j;
+                }
             }
     }
 }

@@ -157,14 +157,14 @@ void OutputTally::add (const juce::AudioBuffer<float>& buffer)
 {
     for (int c = 0; c < buffer.getNumChannels(); ++c)
     {
-        const float* samples = buffer.getReadPointer (c);
+        const float* channel = buffer.getReadPointer (c);
 
         for (int i = 0; i < buffer.getNumSamples(); ++i)
         {
-            if (! std::isfinite (samples[i]))
+            if (! std::isfinite (channel[i]))
                 ++nonFinite;
             else
-                peak = std::max (peak, std::abs (samples[i]));
+                peak = std::max (peak, std::abs (channel[i]));
         }
     }
 
