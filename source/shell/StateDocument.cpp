@@ -141,6 +141,12 @@ std::unique_ptr<juce::XmlElement> StateDocument::parse (const void* utf8, size_t
 
     const auto text = juce::String::fromUTF8 (bytes, (int) length);
 
+    // Our documents never carry a document type. One that declares entities
+    // can make the framework's parser expand them without bound, so a
+    // crafted project or preset would hang the message thread.
+    if (text.containsIgnoreCase ("<!DOCTYPE") || text.containsIgnoreCase ("<!ENTITY"))
+        return {};
+
     // The framework's parser hands back a partial tree for some texts cut
     // short (inside a closing tag, for instance). A truncated document must
     // change nothing, so the text must also end by closing its root.

@@ -346,3 +346,14 @@ TEST (StateDocument, IntegersAreReadAsLeadingDigits)
 
     EXPECT_EQ (0, StateDocument::integerAt (element, 5));
 }
+
+TEST (StateDocumentParse, RefusesDocumentTypesAndEntityDeclarations)
+{
+    // Entity declarations let a small document expand without bound.
+    for (const char* text : { "<!DOCTYPE tevariPatch [<!ENTITY a \"aaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]><tevariPatch v=\"&b;\"/>",
+                              "<!doctype tevariPatch><tevariPatch/>" })
+        EXPECT_EQ (StateDocument::parse (text, std::strlen (text)), nullptr) << text;
+
+    const char* plain = "<tevariPatch version=\"1.0\"/>";
+    EXPECT_NE (StateDocument::parse (plain, std::strlen (plain)), nullptr);
+}
