@@ -10,6 +10,7 @@
 // Run by hand: ondrel-bench-peers [--seconds S] [--repetitions N] [--only NAME]
 
 #include "support/GuitarSignal.h"
+#include "support/IsolatedLv2Format.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_events/juce_events.h>
@@ -52,27 +53,7 @@ namespace
 
     void pump (int milliseconds) { juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds); }
 
-    /** The LV2 client reads every bundle in ~/.lv2, /usr/lib/lv2 and
-        /usr/local/lib/lv2 when it is made; a copy of our plug-in installed in
-        the user's folder has the URI of the one just built and would be taken
-        instead. So the client is made with HOME pointing at an empty folder,
-        then the folder of our built bundle is added. */
-    juce::LV2PluginFormat& lv2Format()
-    {
-        static juce::TemporaryFile emptyHome;
-        static std::unique_ptr<juce::LV2PluginFormat> format = []
-        {
-            emptyHome.getFile().createDirectory();
-            const juce::String realHome = juce::SystemStats::getEnvironmentVariable ("HOME", {});
-            setenv ("HOME", emptyHome.getFile().getFullPathName().toRawUTF8(), 1);
-            auto made = std::make_unique<juce::LV2PluginFormat>();
-            made->searchPathsForPlugins (juce::FileSearchPath (juce::File (ONDREL_LV2_BUNDLE).getParentDirectory().getFullPathName()),
-                                         false, false);
-            setenv ("HOME", realHome.toRawUTF8(), 1);
-            return made;
-        }();
-        return *format;
-    }
+    juce::LV2PluginFormat& lv2Format() { return isolatedLv2Format (ONDREL_LV2_BUNDLE); }
 
     juce::VST3PluginFormat& vst3Format()
     {

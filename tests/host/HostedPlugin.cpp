@@ -1,4 +1,6 @@
 #include "host/HostedPlugin.h"
+#include "support/GuitarSignal.h"
+#include "support/IsolatedLv2Format.h"
 
 #include <gtest/gtest.h>
 
@@ -8,26 +10,7 @@
 
 namespace
 {
-/** The LV2 client reads every bundle in ~/.lv2, /usr/lib/lv2 and
-    /usr/local/lib/lv2 when it is made. A copy of the plug-in installed in the
-    user's folder has the same URI as the one just built and would be taken
-    instead (the first bundle with a URI wins), so the client is made with
-    HOME pointing at an empty folder, then our bundle's folder is added. */
-juce::LV2PluginFormat& lv2Format()
-{
-    static juce::TemporaryFile emptyHome;
-    static std::unique_ptr<juce::LV2PluginFormat> format = []
-    {
-        emptyHome.getFile().createDirectory();
-        const juce::String realHome = juce::SystemStats::getEnvironmentVariable ("HOME", {});
-        setenv ("HOME", emptyHome.getFile().getFullPathName().toRawUTF8(), 1);
-        auto made = std::make_unique<juce::LV2PluginFormat>();
-        made->searchPathsForPlugins (juce::FileSearchPath (juce::File (ONDREL_LV2_BUNDLE).getParentDirectory().getFullPathName()), false, false);
-        setenv ("HOME", realHome.toRawUTF8(), 1);
-        return made;
-    }();
-    return *format;
-}
+juce::LV2PluginFormat& lv2Format() { return isolatedLv2Format (ONDREL_LV2_BUNDLE); }
 
 juce::PluginDescription findDescription (HostedFormat format)
 {
@@ -177,24 +160,7 @@ std::ostream& operator<< (std::ostream& stream, const OutputTally& tally)
 }
 
 //==============================================================================
-float PluckedSignal::at (juce::int64 index) const
-{
-    static constexpr double notesHz[] = { 82.41, 110.0, 146.83, 196.0, 246.94, 329.63 };
-    static constexpr double noteSeconds = 0.25;
-    static constexpr int harmonics = 6;
-
-    const double t = (double) index / rate;
-    const auto note = (juce::int64) (t / noteSeconds);
-    const double sinceOnset = t - (double) note * noteSeconds;
-    const double f = notesHz[note % 6];
-    const double envelope = 0.5 * std::exp (-6.0 * sinceOnset);
-    double sum = 0.0;
-
-    for (int h = 1; h <= harmonics; ++h)
-        sum += std::sin (juce::MathConstants<double>::twoPi * f * h * sinceOnset) / (double) (h * 2);
-
-    return (float) (envelope * sum);
-}
+float PluckedSignal::at (juce::int64 index) const { return GuitarSignal::at (rate, index); }
 
 void PluckedSignal::fill (juce::AudioBuffer<float>& buffer, juce::int64 start, int numSamples) const
 {
