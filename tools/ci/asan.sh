@@ -6,13 +6,9 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${ONDREL_ASAN_BUILD_DIR:-$here/build-asan}"
-jobs="${ONDREL_JOBS:-$(nproc)}"
+source "$here/tools/ci/lib/sanitized-build.bash"
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DONDREL_SANITIZE=address,undefined -DONDREL_BUILD_FUZZERS=ON \
-    -DONDREL_BUILD_BENCHMARKS=OFF -DONDREL_BUILD_TOOLS=OFF
-cmake --build "$build" -j "$jobs"
+sanitized_build "$build" address,undefined -DONDREL_BUILD_FUZZERS=ON
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export LSAN_OPTIONS="suppressions=$here/tools/ci/lsan.supp:print_suppressions=0"

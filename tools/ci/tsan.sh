@@ -6,13 +6,9 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="${ONDREL_TSAN_BUILD_DIR:-$here/build-tsan}"
-jobs="${ONDREL_JOBS:-$(nproc)}"
+source "$here/tools/ci/lib/sanitized-build.bash"
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DONDREL_SANITIZE=thread \
-    -DONDREL_BUILD_BENCHMARKS=OFF -DONDREL_BUILD_TOOLS=OFF
-cmake --build "$build" -j "$jobs" --target ondrel_realtime_tests ondrel_shell_tests
+sanitized_build "$build" thread -- ondrel_realtime_tests ondrel_shell_tests
 
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$here/tools/ci/tsan.supp"
 
