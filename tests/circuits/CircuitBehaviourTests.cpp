@@ -179,3 +179,38 @@ TEST (BigFuzzSustain, ConstructionGainIsDefined)
     for (float s : block)
         EXPECT_EQ (s, 0.0f);
 }
+
+// Stereo shares coefficients between the channels but nothing else: with a
+// different signal in each channel and a knob gliding through the block,
+// each channel is what a mono run of its own signal gives, to the bit.
+TYPED_TEST (EveryCircuit, StereoChannelsEqualTwoMonoRunsWhileKnobsGlide)
+{
+    for (int factor = 0; factor <= 3; ++factor)
+    {
+        TypeParam stereo, leftAlone, rightAlone;
+        for (CircuitModel* m : { (CircuitModel*) &stereo, (CircuitModel*) &leftAlone, (CircuitModel*) &rightAlone })
+            prepare (*m, testRate, factor, 0.7f, 0.4f, 0.8f);
+
+        auto left = sine (4096, 220.0, 0.5, testRate);
+        auto right = sine (4096, 331.0, 0.3, testRate);
+        auto leftMono = left, rightMono = right;
+
+        for (int offset = 0; offset < 4096; offset += blockSize)
+        {
+            if (offset == 1024)
+                for (CircuitModel* m : { (CircuitModel*) &stereo, (CircuitModel*) &leftAlone, (CircuitModel*) &rightAlone })
+                    for (int knob = 1; knob <= 3; ++knob)
+                        m->setParameter (knob, 0.2f);
+
+            stereo.processStereo (left.data() + offset, right.data() + offset, blockSize);
+            leftAlone.processMono (leftMono.data() + offset, blockSize);
+            rightAlone.processMono (rightMono.data() + offset, blockSize);
+        }
+
+        for (size_t i = 0; i < left.size(); ++i)
+        {
+            ASSERT_EQ (leftMono[i], left[i]) << "factor " << factor << " sample " << i;
+            ASSERT_EQ (rightMono[i], right[i]) << "factor " << factor << " sample " << i;
+        }
+    }
+}
