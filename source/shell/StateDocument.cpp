@@ -26,6 +26,24 @@ namespace
         const auto closing = trimmed.fromLastOccurrenceOf ("</", false, false).dropLastCharacters (1).trim();
         return trimmed.contains ("</") && closing == root.getTagName();
     }
+
+    // Our documents carry at most an XML declaration at the very start. The
+    // framework's parser never finishes on a processing instruction that is
+    // followed by text inside an element (it steps back over it for ever),
+    // so a crafted project or preset would hang the message thread.
+    bool hasNoProcessingInstructionButALeadingDeclaration (const juce::String& text)
+    {
+        const int first = text.indexOf ("<?");
+
+        if (first < 0)
+            return true;
+
+        if (text.substring (0, first).trim().isNotEmpty())
+            return false;
+
+        const int end = text.indexOf (first + 2, "?>");
+        return end >= 0 && text.indexOf (end + 2, "<?") < 0;
+    }
 }
 
 std::unique_ptr<juce::XmlElement> StateDocument::createRoot (juce::XmlElement*& properties)
@@ -145,6 +163,9 @@ std::unique_ptr<juce::XmlElement> StateDocument::parse (const void* utf8, size_t
     // can make the framework's parser expand them without bound, so a
     // crafted project or preset would hang the message thread.
     if (text.containsIgnoreCase ("<!DOCTYPE") || text.containsIgnoreCase ("<!ENTITY"))
+        return {};
+
+    if (! hasNoProcessingInstructionButALeadingDeclaration (text))
         return {};
 
     // The framework's parser hands back a partial tree for some texts cut

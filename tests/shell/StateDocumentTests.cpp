@@ -357,3 +357,19 @@ TEST (StateDocumentParse, RefusesDocumentTypesAndEntityDeclarations)
     const char* plain = "<tevariPatch version=\"1.0\"/>";
     EXPECT_NE (StateDocument::parse (plain, std::strlen (plain)), nullptr);
 }
+
+TEST (StateDocumentParse, RefusesProcessingInstructionsBeyondALeadingDeclaration)
+{
+    // Text after a processing instruction inside an element sends the
+    // framework's parser round in a loop that never ends.
+    for (const char* text : { "<tevariPatch><DeviceName>On<?x?>z</DeviceName></tevariPatch>",
+                              "<tevariPatch version=\"1.0\"/><?x?>",
+                              " x <?xml version=\"1.0\"?><tevariPatch/>",
+                              "<?xml version=\"1.0\"?><?xml version=\"1.0\"?><tevariPatch/>",
+                              "<?xml version=\"1.0\" <tevariPatch/>" })
+        EXPECT_EQ (StateDocument::parse (text, std::strlen (text)), nullptr) << text;
+
+    for (const char* text : { "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n\n<tevariPatch version=\"1.0\"/>",
+                              "\n <?xml version=\"1.0\"?><tevariPatch version=\"1.0\"/>" })
+        EXPECT_NE (StateDocument::parse (text, std::strlen (text)), nullptr) << text;
+}
