@@ -128,36 +128,29 @@ TEST (TransFuzzOutputStage, PassbandGainIsMinusOnePointFiveTimesLevel)
     }
 }
 
-TEST (TransFuzzClippers, KeepSeparateStates)
+namespace
 {
-    BigMuff227Fuzz model;
-    prepare (model, testRate, 2);
+    /** Drives the first clipper hard; the second, fed silence, must stay at
+        the table's centre value, which it could not with a shared state. */
+    template <typename Model>
+    void expectClippersKeepSeparateStates (int factorIndex)
+    {
+        Model model;
+        prepare (model, testRate, factorIndex);
+        auto loud = sine (1024, 220.0, 0.5, testRate);
+        std::vector<float> quiet (1024, 0.0f);
+        model.firstClipper.processMono (loud.data(), (int) loud.size());
+        model.secondClipper.processMono (quiet.data(), (int) quiet.size());
 
-    // Drive the first clipper hard; the second, fed silence, must stay at
-    // the table's centre value, which it could not with a shared state.
-    auto loud = sine (1024, 220.0, 0.5, testRate);
-    std::vector<float> quiet (1024, 0.0f);
-    model.firstClipper.processMono (loud.data(), (int) loud.size());
-    model.secondClipper.processMono (quiet.data(), (int) quiet.size());
-
-    EXPECT_GT (std::abs (loud[100]), 0.01f);
-    for (float s : quiet)
-        ASSERT_LT (std::abs (s), tableCentreLimit);
+        EXPECT_GT (std::abs (loud[100]), 0.01f);
+        for (float s : quiet)
+            ASSERT_LT (std::abs (s), tableCentreLimit);
+    }
 }
 
-TEST (VintageFuzzClippers, KeepSeparateStates)
-{
-    IFZ5 model;
-    prepare (model, testRate, 1);
-    auto loud = sine (1024, 220.0, 0.5, testRate);
-    std::vector<float> quiet (1024, 0.0f);
-    model.firstClipper.processMono (loud.data(), (int) loud.size());
-    model.secondClipper.processMono (quiet.data(), (int) quiet.size());
+TEST (TransFuzzClippers, KeepSeparateStates) { expectClippersKeepSeparateStates<BigMuff227Fuzz> (2); }
 
-    EXPECT_GT (std::abs (loud[100]), 0.01f);
-    for (float s : quiet)
-        ASSERT_LT (std::abs (s), tableCentreLimit);
-}
+TEST (VintageFuzzClippers, KeepSeparateStates) { expectClippersKeepSeparateStates<IFZ5> (1); }
 
 TEST (BigFuzzVolume, LevelOneSettlesAtMinusPointFiftyFour)
 {
