@@ -27,12 +27,17 @@ namespace
         return trimmed.contains ("</") && closing == root.getTagName();
     }
 
-    // Our documents carry at most an XML declaration at the very start. The
-    // framework's parser never finishes on a processing instruction that is
-    // followed by text inside an element (it steps back over it for ever),
-    // so a crafted project or preset would hang the message thread.
-    bool hasNoProcessingInstructionButALeadingDeclaration (const juce::String& text)
+    /** Whether the text keeps to what our documents use, as far as the
+        framework's parser cannot be trusted with the rest: no document type
+        (declared entities expand without bound) and no processing
+        instruction but a leading XML declaration (text after one inside an
+        element sends the parser round a loop that never ends). Either would
+        let a crafted project or preset hang the message thread. */
+    bool keepsToWhatOurDocumentsUse (const juce::String& text)
     {
+        if (text.containsIgnoreCase ("<!DOCTYPE") || text.containsIgnoreCase ("<!ENTITY"))
+            return false;
+
         const int first = text.indexOf ("<?");
 
         if (first < 0)
@@ -159,13 +164,7 @@ std::unique_ptr<juce::XmlElement> StateDocument::parse (const void* utf8, size_t
 
     const auto text = juce::String::fromUTF8 (bytes, (int) length);
 
-    // Our documents never carry a document type. One that declares entities
-    // can make the framework's parser expand them without bound, so a
-    // crafted project or preset would hang the message thread.
-    if (text.containsIgnoreCase ("<!DOCTYPE") || text.containsIgnoreCase ("<!ENTITY"))
-        return {};
-
-    if (! hasNoProcessingInstructionButALeadingDeclaration (text))
+    if (! keepsToWhatOurDocumentsUse (text))
         return {};
 
     // The framework's parser hands back a partial tree for some texts cut

@@ -181,7 +181,8 @@ TYPED_TEST (EveryCircuit, StereoChannelsEqualTwoMonoRunsWhileKnobsGlide)
     for (int factor = 0; factor <= 3; ++factor)
     {
         TypeParam stereo, leftAlone, rightAlone;
-        for (CircuitModel* m : { (CircuitModel*) &stereo, (CircuitModel*) &leftAlone, (CircuitModel*) &rightAlone })
+        CircuitModel* const models[] = { &stereo, &leftAlone, &rightAlone };
+        for (auto* m : models)
             prepare (*m, testRate, factor, 0.7f, 0.4f, 0.8f);
 
         auto left = sine (4096, 220.0, 0.5, testRate);
@@ -191,7 +192,7 @@ TYPED_TEST (EveryCircuit, StereoChannelsEqualTwoMonoRunsWhileKnobsGlide)
         for (int offset = 0; offset < 4096; offset += blockSize)
         {
             if (offset == 1024)
-                for (CircuitModel* m : { (CircuitModel*) &stereo, (CircuitModel*) &leftAlone, (CircuitModel*) &rightAlone })
+                for (auto* m : models)
                     for (int knob = 1; knob <= 3; ++knob)
                         m->setParameter (knob, 0.2f);
 

@@ -159,13 +159,11 @@ std::ostream& operator<< (std::ostream& stream, const OutputTally& tally)
 }
 
 //==============================================================================
-float PluckedSignal::at (juce::int64 index) const { return GuitarSignal::at (rate, index); }
-
 void PluckedSignal::fill (juce::AudioBuffer<float>& buffer, juce::int64 start, int numSamples) const
 {
     for (int i = 0; i < numSamples; ++i)
     {
-        const float x = at (start + i);
+        const float x = GuitarSignal::at (rate, start + i);
 
         for (int c = 0; c < buffer.getNumChannels(); ++c)
             buffer.setSample (c, i, x);

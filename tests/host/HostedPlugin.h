@@ -57,14 +57,10 @@ struct OutputTally
 
 std::ostream& operator<< (std::ostream& stream, const OutputTally& tally);
 
-/** A guitar-like test signal: plucked notes with decaying harmonics, a new
-    note every quarter of a second, peaks near 0.5. Deterministic. */
+/** The shared guitar signal (support/GuitarSignal.h) laid into host buffers. */
 struct PluckedSignal
 {
     explicit PluckedSignal (double sampleRate) : rate (sampleRate) {}
-
-    /** The sample at an absolute index (the same for every instance). */
-    float at (juce::int64 index) const;
 
     /** Fills every channel of the buffer from absolute index `start`. */
     void fill (juce::AudioBuffer<float>& buffer, juce::int64 start, int numSamples) const;

@@ -1,5 +1,6 @@
 # Sourced by the sanitizer jobs: configures and builds a clang build folder of
-# its own with the given sanitizers and extra CMake arguments.
+# its own with the given sanitizers and extra CMake arguments, from the source
+# tree in $here (set by the job).
 #
 #   sanitized_build FOLDER SANITIZERS [cmake arguments...] [-- build targets...]
 
@@ -16,9 +17,5 @@ sanitized_build() {
         -DONDREL_SANITIZE="$sanitizers" \
         -DONDREL_BUILD_BENCHMARKS=OFF -DONDREL_BUILD_TOOLS=OFF "${configure[@]}"
 
-    if [ "${#targets[@]}" -gt 0 ]; then
-        cmake --build "$build" -j "${ONDREL_JOBS:-$(nproc)}" --target "${targets[@]}"
-    else
-        cmake --build "$build" -j "${ONDREL_JOBS:-$(nproc)}"
-    fi
+    cmake --build "$build" -j "${ONDREL_JOBS:-$(nproc)}" ${targets[@]+--target "${targets[@]}"}
 }
