@@ -129,6 +129,18 @@ bool HostedPlugin::prepareDisplayForEditors()
     return prepared;
 }
 
+void HostedPlugin::closeEditor (HostedFormat format, std::unique_ptr<juce::AudioProcessorEditor>& editor)
+{
+    if (format == HostedFormat::lv2)
+    {
+        editor->setVisible (false);
+        editor->removeFromDesktop();
+        pumpMessages (100);
+    }
+
+    editor.reset();
+}
+
 void HostedPlugin::pumpMessages (int milliseconds)
 {
     juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);

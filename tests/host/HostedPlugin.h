@@ -37,6 +37,18 @@ struct HostedPlugin
         fatal X error. False when there is no display. */
     static bool prepareDisplayForEditors();
 
+    /** Deletes a hosted editor the way its format's host side needs.
+
+        A VST3 view is detached before its window goes, so the editor is
+        simply deleted. JUCE 7.0.5's LV2 hosting nests two X11 embeddings,
+        and the outer one posts a message holding a raw pointer to itself
+        for every configure event of the inner window; while the editor is
+        on screen such a message is nearly always in flight, and deleting
+        the editor leaves it dangling. So the LV2 editor is first taken off
+        the screen, which stops the outer embedding from resizing anything,
+        and the message loop runs what was posted before the deletion. */
+    static void closeEditor (HostedFormat format, std::unique_ptr<juce::AudioProcessorEditor>& editor);
+
     /** Runs the message loop for a while, so that the plug-in's timers fire. */
     static void pumpMessages (int milliseconds);
 };
