@@ -4,6 +4,8 @@
 #include "dsp/OpampLimiter.h"
 #include "dsp/OversamplingBase2.h"
 
+#include <utility>
+
 /** The oversampled diode clipper every circuit uses: scale, zero-stuff,
     interpolate, limit, look up the diode table, decimate, keep sub-sample 0.
 
@@ -146,6 +148,18 @@ private:
     ONDREL_ALWAYS_INLINE DoublePair interpolate (Loop& loop, DoublePair x) noexcept
     {
         return up.stepBoth (loop.up, x, stepCoefficients);
+    }
+
+    template <int factor, int phase>
+    ONDREL_ALWAYS_INLINE double interpolateStuffed (Loop& loop, double x) noexcept
+    {
+        return up.template stepFirstStuffed<factor, phase> (loop.up, x, stepCoefficients);
+    }
+
+    template <int factor, int phase>
+    ONDREL_ALWAYS_INLINE DoublePair interpolateStuffed (Loop& loop, DoublePair x) noexcept
+    {
+        return up.template stepBothStuffed<factor, phase> (loop.up, x, stepCoefficients);
     }
 
     ONDREL_ALWAYS_INLINE double decimate (Loop& loop, double x) noexcept
@@ -296,20 +310,32 @@ private:
     template <int factor, typename Block, typename Value>
     ONDREL_ALWAYS_INLINE void framePasses (Block block, int i, Loop& loop, Stagger<Value>& stagger)
     {
-        const Value input = scaledInput<factor> (block, i);
+        passesOfFrame<factor> (block, i, loop, stagger, scaledInput<factor> (block, i),
+                               std::make_integer_sequence<int, factor> {});
+    }
 
-        ONDREL_UNROLL_FULLY
-        for (int k = 0; k < factor; ++k)
-        {
-            const Value decimated = decimate (loop, stagger.toDecimate[0]);
+    template <int factor, typename Block, typename Value, int... k>
+    ONDREL_ALWAYS_INLINE void passesOfFrame (Block block, int i, Loop& loop, Stagger<Value>& stagger, Value input,
+                                             std::integer_sequence<int, k...>)
+    {
+        (steadyPass<factor, k> (block, i, loop, stagger, input), ...);
+    }
 
-            // Sub-sample i * factor + k - decimateLag is sub-sample 0 of its frame.
-            if ((k - decimateLag) % factor == 0)
-                block.write (i + (k - decimateLag) / factor, decimated);
+    /** Pass k of frame i. Blocks start on frame boundaries and every pass
+        feeds zeros between frames, so at pass k only the inputs k, k +
+        factor, ... sub-samples ago can be non-zero: the interpolation step
+        reads those taps alone. */
+    template <int factor, int k, typename Block, typename Value>
+    ONDREL_ALWAYS_INLINE void steadyPass (Block block, int i, Loop& loop, Stagger<Value>& stagger, Value input)
+    {
+        const Value decimated = decimate (loop, stagger.toDecimate[0]);
 
-            Stagger<Value>::push (stagger.toDecimate, shape (loop, stagger.toShape[0]));
-            Stagger<Value>::push (stagger.toShape, interpolate (loop, k == 0 ? input : Block::all (0.0)));
-        }
+        // Sub-sample i * factor + k - decimateLag is sub-sample 0 of its frame.
+        if constexpr ((k - decimateLag) % factor == 0)
+            block.write (i + (k - decimateLag) / factor, decimated);
+
+        Stagger<Value>::push (stagger.toDecimate, shape (loop, stagger.toShape[0]));
+        Stagger<Value>::push (stagger.toShape, interpolateStuffed<factor, k> (loop, k == 0 ? input : Block::all (0.0)));
     }
 
     const char* tablePrefix;

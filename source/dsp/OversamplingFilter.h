@@ -127,6 +127,50 @@ public:
         return result;
     }
 
+    /** stepFirst for an interpolation filter fed zero-stuffed input: of the
+        last 15 inputs only those `phase` steps ago, modulo `factor`, can be
+        non-zero, so the numerator reads those taps alone. Leaving out a
+        product with a zero input drops an exact zero from the left-to-right
+        sum, which changes at most the sign of a zero result; the denormal
+        offset that closes every step turns that into +0 in any case. So
+        the result is bit for bit that of stepFirst. */
+    template <int factor, int phase>
+    ONDREL_ALWAYS_INLINE double stepFirstStuffed (Heads& heads, double input, const OversamplingStepCoefficients& c) noexcept
+    {
+        const int h = heads.x = previousSlot (heads.x, inputTaps);
+        double* xp = x[h];
+        xp[0] = xp[2 * inputTaps] = input;
+        const double* yp = y[heads.y];
+
+        const auto xs = [xp] (int k) { return xp[2 * k]; };
+        const double result = closeStep (stuffedNumerator<factor, phase, 0, false> (0.0, xs, c.b),
+                                         [yp] (int k) { return yp[2 * (k - 1)]; }, c.a);
+
+        const int g = heads.y = previousSlot (heads.y, outputTaps);
+        y[g][0] = y[g + outputTaps][0] = result;
+        return result;
+    }
+
+    /** stepBoth for zero-stuffed input, as stepFirstStuffed. */
+    template <int factor, int phase>
+    ONDREL_ALWAYS_INLINE DoublePair stepBothStuffed (Heads& heads, DoublePair input, const OversamplingStepCoefficients& c) noexcept
+    {
+        const int h = heads.x = previousSlot (heads.x, inputTaps);
+        double* xp = x[h];
+        input.store (xp);
+        input.store (xp + 2 * inputTaps);
+        const double* yp = y[heads.y];
+
+        const auto xs = [xp] (int k) { return DoublePair::load (xp + 2 * k); };
+        const DoublePair result = closeStep (stuffedNumerator<factor, phase, 0, false> (DoublePair::both (0.0), xs, c.bBoth),
+                                             [yp] (int k) { return DoublePair::load (yp + 2 * (k - 1)); }, c.aBoth);
+
+        const int g = heads.y = previousSlot (heads.y, outputTaps);
+        result.store (y[g]);
+        result.store (y[g + outputTaps]);
+        return result;
+    }
+
     /** Single steps with the stored heads, for use outside block loops. */
     double stepFirst (double input, const OversamplingStepCoefficients& c) noexcept
     {
@@ -153,14 +197,60 @@ private:
     template <typename T, typename Input, typename Output>
     ONDREL_ALWAYS_INLINE static T evaluate (Input xs, Output ys, const T* b, const T* a) noexcept
     {
-        T acc = b[0] * (xs (0) + xs (14)) + b[1] * (xs (1) + xs (13)) + b[2] * (xs (2) + xs (12)) + b[3] * (xs (3) + xs (11))
-              + b[4] * (xs (4) + xs (10)) + b[5] * (xs (5) + xs (9)) + b[6] * (xs (6) + xs (8)) + b[7] * xs (7);
+        const T acc = b[0] * (xs (0) + xs (14)) + b[1] * (xs (1) + xs (13)) + b[2] * (xs (2) + xs (12))
+                    + b[3] * (xs (3) + xs (11)) + b[4] * (xs (4) + xs (10)) + b[5] * (xs (5) + xs (9))
+                    + b[6] * (xs (6) + xs (8)) + b[7] * xs (7);
+        return closeStep (acc, ys, a);
+    }
+
+    /** The feedback terms one by one after a numerator, then the denormal
+        offset added and removed: the second half of evaluate. */
+    template <typename T, typename Output>
+    ONDREL_ALWAYS_INLINE static T closeStep (T acc, Output ys, const T* a) noexcept
+    {
         acc = acc - a[1] * ys (1) - a[2] * ys (2) - a[3] * ys (3) - a[4] * ys (4) - a[5] * ys (5) - a[6] * ys (6)
             - a[7] * ys (7) - a[8] * ys (8) - a[9] * ys (9) - a[10] * ys (10) - a[11] * ys (11) - a[12] * ys (12)
             - a[13] * ys (13) - a[14] * ys (14);
 
         const T offset = offsetOf<T>();
         return (acc + offset) - offset;
+    }
+
+    /** The paired numerator from pair j on, left to right, with the taps
+        that zero-stuffing leaves at zero skipped (see stepFirstStuffed);
+        `started` says whether acc holds a term yet. */
+    template <int factor, int phase, int j, bool started, typename T, typename Input>
+    ONDREL_ALWAYS_INLINE static T stuffedNumerator (T acc, Input xs, const T* b) noexcept
+    {
+        if constexpr (j > 7)
+        {
+            return acc;
+        }
+        else
+        {
+            constexpr bool low = j % factor == phase;
+            constexpr bool high = j != 7 && (14 - j) % factor == phase;
+
+            if constexpr (! low && ! high)
+            {
+                return stuffedNumerator<factor, phase, j + 1, started> (acc, xs, b);
+            }
+            else
+            {
+                T term;
+                if constexpr (low && high)
+                    term = b[j] * (xs (j) + xs (14 - j));
+                else if constexpr (low)
+                    term = b[j] * xs (j);
+                else
+                    term = b[j] * xs (14 - j);
+
+                if constexpr (started)
+                    return stuffedNumerator<factor, phase, j + 1, true> (acc + term, xs, b);
+                else
+                    return stuffedNumerator<factor, phase, j + 1, true> (term, xs, b);
+            }
+        }
     }
 
     template <typename T>
