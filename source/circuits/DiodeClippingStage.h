@@ -140,26 +140,18 @@ private:
         down.setPairHeads (loop.down);
     }
 
+    // With a factor and phase, the step reads only the taps zero-stuffing
+    // can leave non-zero (see OversamplingHistory::stepFirst).
+    template <int factor = 1, int phase = 0>
     ONDREL_ALWAYS_INLINE double interpolate (Loop& loop, double x) noexcept
     {
-        return up.stepFirst (loop.up, x, stepCoefficients);
+        return up.template stepFirst<factor, phase> (loop.up, x, stepCoefficients);
     }
 
+    template <int factor = 1, int phase = 0>
     ONDREL_ALWAYS_INLINE DoublePair interpolate (Loop& loop, DoublePair x) noexcept
     {
-        return up.stepBoth (loop.up, x, stepCoefficients);
-    }
-
-    template <int factor, int phase>
-    ONDREL_ALWAYS_INLINE double interpolateStuffed (Loop& loop, double x) noexcept
-    {
-        return up.template stepFirstStuffed<factor, phase> (loop.up, x, stepCoefficients);
-    }
-
-    template <int factor, int phase>
-    ONDREL_ALWAYS_INLINE DoublePair interpolateStuffed (Loop& loop, DoublePair x) noexcept
-    {
-        return up.template stepBothStuffed<factor, phase> (loop.up, x, stepCoefficients);
+        return up.template stepBoth<factor, phase> (loop.up, x, stepCoefficients);
     }
 
     ONDREL_ALWAYS_INLINE double decimate (Loop& loop, double x) noexcept
@@ -335,7 +327,7 @@ private:
             block.write (i + (k - decimateLag) / factor, decimated);
 
         Stagger<Value>::push (stagger.toDecimate, shape (loop, stagger.toShape[0]));
-        Stagger<Value>::push (stagger.toShape, interpolateStuffed<factor, k> (loop, k == 0 ? input : Block::all (0.0)));
+        Stagger<Value>::push (stagger.toShape, interpolate<factor, k> (loop, k == 0 ? input : Block::all (0.0)));
     }
 
     const char* tablePrefix;

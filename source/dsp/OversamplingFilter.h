@@ -91,7 +91,17 @@ public:
         yHead[0] = yHead[1] = heads.y;
     }
 
-    /** One filter step of channel 0 alone; returns the filtered sample. */
+    /** One filter step of channel 0 alone; returns the filtered sample.
+
+        An interpolation filter fed zero-stuffed input, `factor` sub-samples
+        per frame, at sub-sample `phase` of its frame, has seen non-zero
+        input only `phase`, `phase + factor`, ... steps ago, and the
+        numerator reads those taps alone. Leaving out a product with a zero
+        input drops an exact zero from the left-to-right sum, which changes
+        at most the sign of a zero result, and the denormal offset that
+        closes the step turns that into +0: the result is bit for bit that
+        of reading every tap, which the default (factor 1) does. */
+    template <int factor = 1, int phase = 0>
     ONDREL_ALWAYS_INLINE double stepFirst (Heads& heads, double input, const OversamplingStepCoefficients& c) noexcept
     {
         const int h = heads.x = previousSlot (heads.x, inputTaps);
@@ -99,8 +109,9 @@ public:
         xp[0] = xp[2 * inputTaps] = input;
         const double* yp = y[heads.y];
 
-        const double result = evaluate<double> ([xp] (int k) { return xp[2 * k]; },
-                                                [yp] (int k) { return yp[2 * (k - 1)]; }, c.b, c.a);
+        const auto xs = [xp] (int k) { return xp[2 * k]; };
+        const double result = closeStep (numerator<factor, phase, 0, false> (0.0, xs, c.b),
+                                         [yp] (int k) { return yp[2 * (k - 1)]; }, c.a);
 
         const int g = heads.y = previousSlot (heads.y, outputTaps);
         y[g][0] = y[g + outputTaps][0] = result;
@@ -108,7 +119,8 @@ public:
     }
 
     /** One filter step of both channels with the same coefficients; the
-        heads must come from pairHeads. */
+        heads must come from pairHeads. Zero-stuffed input as in stepFirst. */
+    template <int factor = 1, int phase = 0>
     ONDREL_ALWAYS_INLINE DoublePair stepBoth (Heads& heads, DoublePair input, const OversamplingStepCoefficients& c) noexcept
     {
         const int h = heads.x = previousSlot (heads.x, inputTaps);
@@ -117,52 +129,8 @@ public:
         input.store (xp + 2 * inputTaps);
         const double* yp = y[heads.y];
 
-        const DoublePair result = evaluate<DoublePair> ([xp] (int k) { return DoublePair::load (xp + 2 * k); },
-                                                        [yp] (int k) { return DoublePair::load (yp + 2 * (k - 1)); },
-                                                        c.bBoth, c.aBoth);
-
-        const int g = heads.y = previousSlot (heads.y, outputTaps);
-        result.store (y[g]);
-        result.store (y[g + outputTaps]);
-        return result;
-    }
-
-    /** stepFirst for an interpolation filter fed zero-stuffed input: of the
-        last 15 inputs only those `phase` steps ago, modulo `factor`, can be
-        non-zero, so the numerator reads those taps alone. Leaving out a
-        product with a zero input drops an exact zero from the left-to-right
-        sum, which changes at most the sign of a zero result; the denormal
-        offset that closes every step turns that into +0 in any case. So
-        the result is bit for bit that of stepFirst. */
-    template <int factor, int phase>
-    ONDREL_ALWAYS_INLINE double stepFirstStuffed (Heads& heads, double input, const OversamplingStepCoefficients& c) noexcept
-    {
-        const int h = heads.x = previousSlot (heads.x, inputTaps);
-        double* xp = x[h];
-        xp[0] = xp[2 * inputTaps] = input;
-        const double* yp = y[heads.y];
-
-        const auto xs = [xp] (int k) { return xp[2 * k]; };
-        const double result = closeStep (stuffedNumerator<factor, phase, 0, false> (0.0, xs, c.b),
-                                         [yp] (int k) { return yp[2 * (k - 1)]; }, c.a);
-
-        const int g = heads.y = previousSlot (heads.y, outputTaps);
-        y[g][0] = y[g + outputTaps][0] = result;
-        return result;
-    }
-
-    /** stepBoth for zero-stuffed input, as stepFirstStuffed. */
-    template <int factor, int phase>
-    ONDREL_ALWAYS_INLINE DoublePair stepBothStuffed (Heads& heads, DoublePair input, const OversamplingStepCoefficients& c) noexcept
-    {
-        const int h = heads.x = previousSlot (heads.x, inputTaps);
-        double* xp = x[h];
-        input.store (xp);
-        input.store (xp + 2 * inputTaps);
-        const double* yp = y[heads.y];
-
         const auto xs = [xp] (int k) { return DoublePair::load (xp + 2 * k); };
-        const DoublePair result = closeStep (stuffedNumerator<factor, phase, 0, false> (DoublePair::both (0.0), xs, c.bBoth),
+        const DoublePair result = closeStep (numerator<factor, phase, 0, false> (DoublePair::both (0.0), xs, c.bBoth),
                                              [yp] (int k) { return DoublePair::load (yp + 2 * (k - 1)); }, c.aBoth);
 
         const int g = heads.y = previousSlot (heads.y, outputTaps);
@@ -191,20 +159,9 @@ public:
 private:
     ONDREL_ALWAYS_INLINE static int previousSlot (int head, int size) noexcept { return head == 0 ? size - 1 : head - 1; }
 
-    /** The step's arithmetic, for one channel (double) or both (DoublePair):
-        the paired numerator left to right, then the feedback terms one by
-        one, then the denormal offset added and removed. */
-    template <typename T, typename Input, typename Output>
-    ONDREL_ALWAYS_INLINE static T evaluate (Input xs, Output ys, const T* b, const T* a) noexcept
-    {
-        const T acc = b[0] * (xs (0) + xs (14)) + b[1] * (xs (1) + xs (13)) + b[2] * (xs (2) + xs (12))
-                    + b[3] * (xs (3) + xs (11)) + b[4] * (xs (4) + xs (10)) + b[5] * (xs (5) + xs (9))
-                    + b[6] * (xs (6) + xs (8)) + b[7] * xs (7);
-        return closeStep (acc, ys, a);
-    }
-
-    /** The feedback terms one by one after a numerator, then the denormal
-        offset added and removed: the second half of evaluate. */
+    /** The step's arithmetic after the numerator, for one channel (double)
+        or both (DoublePair): the feedback terms one by one, then the
+        denormal offset added and removed. */
     template <typename T, typename Output>
     ONDREL_ALWAYS_INLINE static T closeStep (T acc, Output ys, const T* a) noexcept
     {
@@ -216,11 +173,12 @@ private:
         return (acc + offset) - offset;
     }
 
-    /** The paired numerator from pair j on, left to right, with the taps
-        that zero-stuffing leaves at zero skipped (see stepFirstStuffed);
-        `started` says whether acc holds a term yet. */
+    /** The paired numerator from pair j on, left to right, b0 * (x0 + x14)
+        + ... + b6 * (x6 + x8) + b7 * x7, leaving out the taps zero-stuffing
+        keeps at zero (see stepFirst); `started` says whether acc holds a
+        term yet. */
     template <int factor, int phase, int j, bool started, typename T, typename Input>
-    ONDREL_ALWAYS_INLINE static T stuffedNumerator (T acc, Input xs, const T* b) noexcept
+    ONDREL_ALWAYS_INLINE static T numerator (T acc, Input xs, const T* b) noexcept
     {
         if constexpr (j > 7)
         {
@@ -233,7 +191,7 @@ private:
 
             if constexpr (! low && ! high)
             {
-                return stuffedNumerator<factor, phase, j + 1, started> (acc, xs, b);
+                return numerator<factor, phase, j + 1, started> (acc, xs, b);
             }
             else
             {
@@ -246,9 +204,9 @@ private:
                     term = b[j] * xs (14 - j);
 
                 if constexpr (started)
-                    return stuffedNumerator<factor, phase, j + 1, true> (acc + term, xs, b);
+                    return numerator<factor, phase, j + 1, true> (acc + term, xs, b);
                 else
-                    return stuffedNumerator<factor, phase, j + 1, true> (term, xs, b);
+                    return numerator<factor, phase, j + 1, true> (term, xs, b);
             }
         }
     }
