@@ -195,13 +195,7 @@ private:
             }
             else
             {
-                T term;
-                if constexpr (low && high)
-                    term = b[j] * (xs (j) + xs (14 - j));
-                else if constexpr (low)
-                    term = b[j] * xs (j);
-                else
-                    term = b[j] * xs (14 - j);
+                const T term = pairTerm<j, low, high> (xs, b);
 
                 if constexpr (started)
                     return numerator<factor, phase, j + 1, true> (acc + term, xs, b);
@@ -209,6 +203,18 @@ private:
                     return numerator<factor, phase, j + 1, true> (term, xs, b);
             }
         }
+    }
+
+    /** Pair j of the numerator with only its live taps: b[j] times their sum. */
+    template <int j, bool low, bool high, typename T, typename Input>
+    ONDREL_ALWAYS_INLINE static T pairTerm (Input xs, const T* b) noexcept
+    {
+        if constexpr (low && high)
+            return b[j] * (xs (j) + xs (14 - j));
+        else if constexpr (low)
+            return b[j] * xs (j);
+        else
+            return b[j] * xs (14 - j);
     }
 
     template <typename T>
